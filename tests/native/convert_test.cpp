@@ -11,6 +11,8 @@ struct ConvertCase {
     std::optional<std::int64_t> expected;
 };
 
+void PrintTo(const ConvertCase& c, std::ostream* os) { *os << '"' << c.text << '"'; }
+
 class ConvertTest : public testing::TestWithParam<ConvertCase> {};
 
 TEST_P(ConvertTest, ConvertsOrRefuses)
@@ -51,6 +53,8 @@ struct BoxCase {
     const char* message;
     const char* shown;
 };
+
+void PrintTo(const BoxCase& c, std::ostream* os) { *os << '"' << c.message << '"'; }
 
 class ErrorBoxTextTest : public testing::TestWithParam<BoxCase> {};
 

@@ -30,10 +30,19 @@ struct Lines {
     std::vector<std::string> text; // without their CR LF
 };
 
+// Windows paths name host files here: backslashes become slashes.
+std::string HostPath(std::string file)
+{
+    for (auto& c : file)
+        if (c == '\\')
+            c = '/';
+    return file;
+}
+
 Lines Load(const std::string& file)
 {
     Lines lines;
-    std::ifstream in(file, std::ios::binary);
+    std::ifstream in(HostPath(file), std::ios::binary);
     std::string line;
     while (std::getline(in, line)) {
         if (!line.empty() && line.back() == '\r')
@@ -125,7 +134,8 @@ bool MemoryProfile::WriteString(const std::string& file, const std::string& sect
                 insertAt = i + 1;
             const auto name = EntryName(lines.text[i]);
             if (name && SameName(*name, Trim(entry))) {
-                lines.text[i] = line;
+                // The entry keeps the spelling it had.
+                lines.text[i] = *name + "=" + value;
                 replaced = true;
                 break;
             }
@@ -136,7 +146,7 @@ bool MemoryProfile::WriteString(const std::string& file, const std::string& sect
         lines.text.push_back("[" + section + "]");
         lines.text.push_back(line);
     }
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    std::ofstream out(HostPath(file), std::ios::binary | std::ios::trunc);
     if (!out)
         return false;
     for (const auto& l : lines.text)
