@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <aclapi.h>
+#include <shlwapi.h>
 
 #include <fstream>
 #include <sstream>
@@ -87,8 +88,7 @@ public:
     }
     void DeleteKeyTree(platform::RegKey root, const std::string& path) override
     {
-        RegDeleteTreeA(Root(root), path.c_str());
-        RegDeleteKeyA(Root(root), path.c_str());
+        SHDeleteKeyA(Root(root), path.c_str());
     }
     std::string ReadFile(const std::string& path) override
     {
