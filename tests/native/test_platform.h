@@ -1,0 +1,63 @@
+#pragma once
+
+#include "platform/memory/memory_profile.h"
+#include "platform/memory/memory_registry.h"
+#include "platform/memory/memory_system.h"
+#include "platform/memory/memory_version.h"
+#include "platform/platform.h"
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <string>
+
+namespace ventaro::test {
+
+// No file operations in these tests.
+class NoFiles final : public platform::FilesApi {
+public:
+    std::string ExecutablePath() override { return "C:\\Ventaro\\Ventaro.exe"; }
+    bool FileExists(const std::string&) override { return false; }
+    bool DirectoryExists(const std::string&) override { return false; }
+    bool CreateDirectory(const std::string&) override { return false; }
+    bool SetAttributesNormal(const std::string&) override { return false; }
+    std::uint32_t CopyFile(const std::string&, const std::string&, bool) override { return platform::kErrorFileNotFound; }
+    std::string ErrorText(std::uint32_t) override { return {}; }
+};
+
+// The whole in-memory platform, with a Windows folder on disk for Win.ini.
+struct TestPlatform {
+    TestPlatform()
+        : windowsFolder(MakeFolder())
+        , profile(windowsFolder.string())
+    {
+        version.Set(2, 5, 1, "Service Pack 3");
+    }
+    ~TestPlatform() { std::filesystem::remove_all(windowsFolder); }
+    TestPlatform(const TestPlatform&) = delete;
+    TestPlatform& operator=(const TestPlatform&) = delete;
+
+    std::string WinIni() const { return (windowsFolder / "Win.ini").string(); }
+
+    std::filesystem::path windowsFolder;
+    platform::MemoryRegistry registry;
+    platform::MemoryProfile profile;
+    platform::MemoryVersion version;
+    platform::MemoryShell shell;
+    platform::MemoryShutdown shutdown;
+    NoFiles files;
+    platform::ScriptedDialogs dialogs;
+    platform::Platform api{registry, profile, version, shell, shutdown, files, dialogs};
+
+private:
+    static std::filesystem::path MakeFolder()
+    {
+        static int counter = 0;
+        auto folder = std::filesystem::temp_directory_path() /
+            ("ventaro-windows-" + std::to_string(::getpid()) + "-" + std::to_string(++counter));
+        std::filesystem::create_directories(folder);
+        return folder;
+    }
+};
+
+} // namespace ventaro::test
