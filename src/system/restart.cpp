@@ -62,7 +62,7 @@ bool ExitWindowsWithPrivilege(Platform& platform, std::uint32_t flags)
             TokenPrivileges state;
             state.count = 1;
             state.attributes = kSePrivilegeEnabled;
-            if (platform.shutdown.LookupPrivilegeValue("SeShutdownPrivilege", state.luid)) {
+            if (platform.shutdown.LookupPrivilege("SeShutdownPrivilege", state.luid)) {
                 TokenPrivileges previous;
                 std::uint32_t length = 0;
                 // Whether the privilege could be enabled shows in the exit call below.
@@ -70,7 +70,7 @@ bool ExitWindowsWithPrivilege(Platform& platform, std::uint32_t flags)
             }
         }
     }
-    return platform.shutdown.ExitWindows(flags, 0);
+    return platform.shutdown.ExitSystem(flags, 0);
 }
 
 void Restart(Platform& platform, RestartMethod method)

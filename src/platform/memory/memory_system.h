@@ -38,7 +38,7 @@ public:
         return tokenOpens;
     }
     void CloseToken(TokenHandle) override { steps.push_back("CloseToken"); }
-    bool LookupPrivilegeValue(const std::string& name, Luid& luid) override
+    bool LookupPrivilege(const std::string& name, Luid& luid) override
     {
         steps.push_back("LookupPrivilegeValue " + name);
         luid = Luid{19, 0};
@@ -52,7 +52,7 @@ public:
         returnLength = sizeof(TokenPrivileges);
         return true;
     }
-    bool ExitWindows(std::uint32_t flags, std::uint32_t reason) override
+    bool ExitSystem(std::uint32_t flags, std::uint32_t reason) override
     {
         steps.push_back("ExitWindows " + std::to_string(flags) + " " + std::to_string(reason));
         return exitSucceeds;
