@@ -2,7 +2,6 @@
 
 #include <shellapi.h>
 
-#include <cstring>
 
 namespace ventaro::platform {
 
@@ -41,12 +40,17 @@ bool Win32Shutdown::AdjustTokenPrivileges(TokenHandle token, const TokenPrivileg
     std::uint32_t& returnLength)
 {
     TOKEN_PRIVILEGES next{};
-    std::memcpy(&next, &state, sizeof next);
+    next.PrivilegeCount = state.count;
+    next.Privileges[0].Luid.LowPart = state.luid.lowPart;
+    next.Privileges[0].Luid.HighPart = state.luid.highPart;
+    next.Privileges[0].Attributes = state.attributes;
     TOKEN_PRIVILEGES before{};
     DWORD length = 0;
     const BOOL ok =
         ::AdjustTokenPrivileges(reinterpret_cast<HANDLE>(token), FALSE, &next, sizeof before, &before, &length);
-    std::memcpy(&previous, &before, sizeof previous);
+    previous.count = before.PrivilegeCount;
+    previous.luid = Luid{before.Privileges[0].Luid.LowPart, before.Privileges[0].Luid.HighPart};
+    previous.attributes = before.Privileges[0].Attributes;
     returnLength = length;
     return ok != FALSE;
 }
