@@ -12,7 +12,7 @@ add_custom_command(
   OUTPUT ${VENTARO_HELP_FILE}
   COMMAND ${CMAKE_COMMAND} -E rm -rf ${VENTARO_HELP_WORK}
   COMMAND ${CMAKE_COMMAND} -E copy_directory ${CMAKE_SOURCE_DIR}/help ${VENTARO_HELP_WORK}
-  COMMAND ${CMAKE_COMMAND} -E chdir ${VENTARO_HELP_WORK} ${VENTARO_CHMCMD} --verbosity 1 Ventaro.hhp
+  COMMAND ${CMAKE_COMMAND} -E chdir ${VENTARO_HELP_WORK} ${VENTARO_CHMCMD} --verbosity 0 Ventaro.hhp
   COMMAND ${CMAKE_COMMAND} -E copy ${VENTARO_HELP_WORK}/Ventaro.chm ${VENTARO_HELP_FILE}
   DEPENDS ${VENTARO_HELP_SOURCES}
   COMMENT "Compiling the help file Ventaro.chm"

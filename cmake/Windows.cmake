@@ -22,3 +22,5 @@ if(VENTARO_TESTS)
 endif()
 
 include(cmake/Help.cmake)
+include(cmake/Art.cmake)
+include(cmake/Win32Tests.cmake)

@@ -1,5 +1,10 @@
 #pragma once
 
+// <windows.h> turns these names into its ANSI functions; a file that includes
+// it before this header still sees the interface's own members.
+#undef CopyFile
+#undef CreateDirectory
+
 #include "platform/files_api.h"
 
 namespace ventaro::platform {
