@@ -20,3 +20,7 @@ if(VENTARO_TESTS)
   target_link_libraries(contract_tests PRIVATE ventaro_win32 gtest gtest_main advapi32 shlwapi)
   add_test(NAME wine.contract COMMAND ${VENTARO_WINE} contract_tests.exe)
 endif()
+
+include(cmake/Help.cmake)
+include(cmake/Art.cmake)
+include(cmake/Win32Tests.cmake)

@@ -13,7 +13,7 @@ ensure_packages() {
         [x86_64-w64-mingw32-g++-posix]=g++-mingw-w64-x86-64-posix
         [i686-w64-mingw32-g++-posix]=g++-mingw-w64-i686-posix
         [x86_64-w64-mingw32-windres]=binutils-mingw-w64-x86-64
-        [Xvfb]=xvfb [chmcmd]=fp-utils [convert]=imagemagick
+        [Xvfb]=xvfb [chmcmd]=fp-utils [convert]=imagemagick [python3]=python3
     )
     local missing=() cmd
     for cmd in "${!need[@]}"; do
