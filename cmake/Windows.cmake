@@ -24,3 +24,17 @@ endif()
 include(cmake/Help.cmake)
 include(cmake/Art.cmake)
 include(cmake/Win32Tests.cmake)
+
+# Ventaro.exe: the window code over the Win32 platform, with its resources.
+file(GLOB VENTARO_UI_SOURCES CONFIGURE_DEPENDS src/platform/win32/ui/*.cpp)
+add_executable(Ventaro WIN32 ${VENTARO_UI_SOURCES})
+target_link_libraries(Ventaro PRIVATE ventaro_resources ventaro_win32 comctl32 msimg32 shlwapi gdi32 advapi32)
+
+if(VENTARO_TESTS)
+  # End to end: a test program drives the real Ventaro.exe under Wine.
+  add_executable(e2e_tests tests/wine/driver.cpp tests/wine/e2e_test.cpp)
+  target_include_directories(e2e_tests PRIVATE src tests/wine)
+  target_link_libraries(e2e_tests PRIVATE ventaro_core gtest gtest_main shlwapi advapi32)
+  add_dependencies(e2e_tests Ventaro)
+  add_test(NAME wine.e2e COMMAND ${VENTARO_WINE} e2e_tests.exe)
+endif()

@@ -4,9 +4,12 @@ namespace ventaro {
 
 std::string Format(std::string_view pattern, std::string_view arg)
 {
-    std::string out(pattern);
-    if (const auto at = out.find("%s"); at != std::string::npos)
-        out.replace(at, 2, arg);
+    const auto at = pattern.find("%s");
+    if (at == std::string_view::npos)
+        return std::string(pattern);
+    std::string out(pattern.substr(0, at));
+    out.append(arg);
+    out.append(pattern.substr(at + 2));
     return out;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/memory/memory_files.h"
 #include "platform/memory/memory_profile.h"
 #include "platform/memory/memory_registry.h"
 #include "platform/memory/memory_system.h"
@@ -13,17 +14,6 @@
 
 namespace ventaro::test {
 
-// No file operations in these tests.
-class NoFiles final : public platform::FilesApi {
-public:
-    std::string ExecutablePath() override { return "C:\\Ventaro\\Ventaro.exe"; }
-    bool FileExists(const std::string&) override { return false; }
-    bool DirectoryExists(const std::string&) override { return false; }
-    bool CreateDirectory(const std::string&) override { return false; }
-    bool SetAttributesNormal(const std::string&) override { return false; }
-    std::uint32_t CopyFile(const std::string&, const std::string&, bool) override { return platform::kErrorFileNotFound; }
-    std::string ErrorText(std::uint32_t) override { return {}; }
-};
 
 // The whole in-memory platform, with a Windows folder on disk for Win.ini.
 struct TestPlatform {
@@ -45,7 +35,7 @@ struct TestPlatform {
     platform::MemoryVersion version;
     platform::MemoryShell shell;
     platform::MemoryShutdown shutdown;
-    NoFiles files;
+    platform::MemoryFiles files;
     platform::ScriptedDialogs dialogs;
     platform::Platform api{registry, profile, version, shell, shutdown, files, dialogs};
 

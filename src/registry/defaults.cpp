@@ -1,0 +1,188 @@
+#include "registry/defaults.h"
+
+#include "registry/catalogue.h"
+#include "registry/ini_file.h"
+#include "registry/panel_access.h"
+#include "registry/registry.h"
+#include "system/restart.h"
+#include "system/windows_version.h"
+
+#include <cstdint>
+#include <initializer_list>
+#include <string>
+
+namespace ventaro {
+
+using namespace catalogue;
+using platform::kCurrentUser;
+using platform::kLocalMachine;
+
+namespace {
+
+constexpr const char* kRestartQuestion = "Windows Default settings have been restored. Before using the new settings you "
+                                         "must restart your computer. Do you wish to reboot now? ";
+
+std::string Name(V value) { return std::string(Row(value).name); }
+
+// One registry object for the whole form, rooted at HKEY_LOCAL_MACHINE.
+class Restorer {
+public:
+    explicit Restorer(platform::Platform& platform) : platform_(platform), reg_(platform.registry)
+    {
+        reg_.SetRootKey(kLocalMachine);
+    }
+
+    void Open(std::string path)
+    {
+        reg_.CloseKey();
+        reg_.OpenKey(path, true);
+    }
+
+    void Strings(std::initializer_list<std::pair<V, const char*>> values)
+    {
+        for (const auto& [value, text] : values)
+            reg_.WriteString(std::string(Section(*Row(value).key)), Name(value), text);
+    }
+
+    // Deletes values of the open key; a value that is not there is no error.
+    void Delete(std::initializer_list<V> values)
+    {
+        for (const auto value : values)
+            reg_.DeleteValue(Name(value));
+    }
+
+    void Integer(V value, std::int32_t number, std::string_view path)
+    {
+        WriteRegistryInteger(platform_.registry, Row(value).key->root, std::string(path), Name(value), number);
+    }
+
+    void Byte(V value, std::uint8_t byte, std::string path)
+    {
+        Open(std::move(path));
+        reg_.WriteBinaryData(Name(value), &byte, 1);
+    }
+
+    // The Internet Explorer limits live under the current user.
+    void DeleteUserValues(std::string_view path, std::initializer_list<V> values)
+    {
+        reg_.CloseKey();
+        reg_.SetRootKey(kCurrentUser);
+        reg_.OpenKey(std::string(path), true);
+        Delete(values);
+    }
+
+    TRegIniFile& Registry() { return reg_; }
+
+private:
+    platform::Platform& platform_;
+    TRegIniFile reg_;
+};
+
+void DefaultPortLines(platform::Platform& platform)
+{
+    TIniFile ini(platform.profile, WinIniPath(platform.profile));
+    for (const auto entry : kPortEntries)
+        ini.WriteString(std::string(kPortsSection), std::string(entry), std::string(kDefaultPortLine));
+}
+
+void AskRestart(platform::Platform& platform, RestartMethod method)
+{
+    if (platform.dialogs.Show(platform::DialogKind::Confirmation, kRestartQuestion) == platform::DialogResult::Yes)
+        Restart(platform, method);
+}
+
+// The Windows 95 and 98 forms share their steps; only the 98 form removes
+// what Windows 98 added (BSDUrgent, the global window sizes, SackOpts of W2).
+void RestoreDefaultsWin9x(platform::Platform& platform, bool windows98)
+{
+    Restorer r(platform);
+    r.Registry().CreateKey(FromRoot(W2.path));
+    r.Open(ParentPath(W1, true));
+    r.Strings({{V::W1_DefaultRcvWindow, "8192"}, {V::W1_DefaultTTL, "32"}, {V::W1_SessionKeepAlive, "3600"},
+        {V::W1_PMTUDiscovery, "1"}, {V::W1_PMTUBlackHoleDetect, "1"}, {V::W1_SackOpts, "0"}});
+    if (windows98) {
+        r.Open(std::string(W1.path));
+        r.Delete({V::W1_BSDUrgent});
+    }
+    r.Integer(V::W2_MaxDupAcks, 3, FromRoot(W2.path));
+    r.Open(std::string(W2.path));
+    r.Delete({V::W2_Tcp1323Opts});
+    if (windows98)
+        r.Delete({V::W2_GlobalMaxTcpWindoSize, V::W2_GlobalMaxTcpWindowSize, V::W2_SackOpts});
+    r.Open(std::string(W1.path));
+    r.Delete({V::W1_Tcp1323Opts});
+    r.Open(ParentPath(W3, false));
+    r.Strings({{V::W3_Default, "0"}, {V::W4_min, "1"}, {V::W4_max, "64"}, {V::W5_min, "2"}, {V::W5_max, "255"}});
+    r.Open(ParentPath(W6, false));
+    r.Strings({{V::W6_IPMTU, "1500"}});
+    r.Open(std::string(W6.path));
+    r.Delete({V::W6_MaxMTU, V::W6_MaxMSS});
+    r.Open(std::string(W10.path));
+    r.Delete({V::W10_MaxMTU, V::W10_MaxMSS, V::W10_IPMTU});
+    r.Open(std::string(W7.path));
+    r.Delete({V::W7_MaxMTU, V::W7_MaxMSS, V::W7_IPMTU});
+    // Values named like the binding subkeys, held directly in the parent key;
+    // the subkeys themselves stay.
+    r.Registry().CloseKey();
+    r.Registry().DeleteKey(std::string(W14.path), Name(V::W14_0001));
+    r.Registry().DeleteKey(std::string(W14.path), Name(V::W14_0002));
+    r.Open(std::string(W8.path));
+    r.Delete({V::W8_MaxMTU, V::W8_MaxMSS, V::W8_IPMTU});
+    r.Open(std::string(W9.path));
+    r.Delete({V::W9_MaxMTU, V::W9_MaxMSS, V::W9_IPMTU});
+    r.Byte(V::W9_SLOWNET, 1, std::string(W9.path));
+    r.Byte(V::W12_Start, 0, std::string(W12.path));
+    r.Byte(V::W11_Start, 0, std::string(W11.path));
+    r.DeleteUserValues(W13.otherForm, {V::W13_MaxConnectionsPerServer, V::W13_MaxConnectionsPer1_0Server});
+    DefaultPortLines(platform);
+    AskRestart(platform, windows98 ? RestartMethod::Windows98 : RestartMethod::Windows95);
+}
+
+} // namespace
+
+void RestoreDefaultsWin95(platform::Platform& platform) { RestoreDefaultsWin9x(platform, false); }
+
+void RestoreDefaultsWin98(platform::Platform& platform) { RestoreDefaultsWin9x(platform, true); }
+
+void RestoreDefaultsNT(platform::Platform& platform, SettingsPanel& panel)
+{
+    Restorer r(platform);
+    r.Integer(V::N1_DefaultTTL, 128, N1.otherForm);
+    r.Integer(V::N1_EnablePMTUDiscovery, 1, N1.path);
+    r.Integer(V::N1_EnablePMTUBHDetect, 0, N1.path);
+    r.Open(std::string(N1.path));
+    r.Delete({V::N1_Tcp1323Opts, V::N1_GlobalMaxTcpWindowSize});
+    r.Integer(V::N1_SackOpts, 1, N1.path);
+    r.Integer(V::N1_TcpWindowSize, 65535, N1.path);
+    r.Registry().CreateKey(std::string(N2.path));
+    r.Integer(V::N2_TcpWindowSize, 65535, N2.path);
+    r.Integer(V::N3_SessionKeepAlive, 3600000, N3.path);
+    r.Integer(V::N1_TcpUseRFC1122UrgentPointer, 0, N1.path);
+    r.Integer(V::N1_TcpMaxDupAcks, 2, N1.path);
+    r.Open(std::string(N2.path));
+    r.Delete({V::N2_MTU});
+    r.Byte(V::N7_SLOWNET, 1, FromRoot(N7.path));
+    r.Byte(V::N9_Start, 1, std::string(N9.path));
+    r.Byte(V::N8_Start, 1, std::string(N8.path));
+    r.DeleteUserValues(N10.path, {V::N10_MaxConnectionsPerServer, V::N10_MaxConnectionsPer1_0Server});
+    if (IsChecked(panel, "CheckBox6"))
+        DefaultPortLines(platform);
+    AskRestart(platform, RestartMethod::NT);
+}
+
+void RestoreWindowsDefaults(platform::Platform& platform, SettingsPanel& panel)
+{
+    switch (Dispatch(ClassifyWindowsVersion(platform.version)).restoreForm) {
+    case RestoreForm::Win95:
+        RestoreDefaultsWin95(platform);
+        break;
+    case RestoreForm::Win98:
+        RestoreDefaultsWin98(platform);
+        break;
+    case RestoreForm::NT:
+        RestoreDefaultsNT(platform, panel);
+        break;
+    }
+}
+
+} // namespace ventaro
