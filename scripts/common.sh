@@ -56,7 +56,28 @@ make_prefix() {
     "$WINE" wineboot -i >/dev/null 2>&1
     # Wine's own fonts, or captions draw with missing glyphs.
     cp /usr/share/wine/fonts/* "$1/drive_c/windows/Fonts/" 2>/dev/null || true
+    # A virtual desktop draws real frames and title bars, and closing windows
+    # costs nothing without a window manager.
+    "$WINE" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+    "$WINE" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
     "$WINESERVER" -w
+}
+
+# Starts a virtual X display of our own and exports DISPLAY; XVFB_PID is set.
+start_display() {
+    local n
+    for n in $(seq 91 120); do
+        [ -e "/tmp/.X$n-lock" ] && continue
+        Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+        XVFB_PID=$!
+        sleep 1
+        if kill -0 "$XVFB_PID" 2>/dev/null; then
+            export DISPLAY=":$n"
+            return 0
+        fi
+    done
+    echo "No virtual display could be started" >&2
+    return 1
 }
 
 # Sets the Windows version Wine reports to Ventaro.exe (win95 ... winxp, win7).

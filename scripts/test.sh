@@ -27,6 +27,7 @@ count() {
 cleanup() {
     [ -n "${WINEPREFIX:-}" ] && "$WINESERVER" -k 2>/dev/null
     [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null
+    rm -rf "$VENTARO_ROOT/build/wine/prefix"
     true
 }
 trap cleanup EXIT
@@ -43,6 +44,7 @@ echo "== mingw-w64 builds (i686, x86_64)"
 build_flavour mingw32 || failed=$((failed + 1))
 if build_flavour mingw64; then
     echo "== tests under Wine"
+    start_display || exit 1
     make_prefix "$VENTARO_ROOT/build/wine/prefix"
     "$WINESERVER" -p # one persistent server, or every test pays for starting one
     "$WINE" cmd /c exit >/dev/null 2>&1

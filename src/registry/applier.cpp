@@ -68,7 +68,11 @@ public:
         reg_.WriteBinaryData(Name(value), &byte, 1);
     }
 
-    void CreateKey(std::string_view path) { reg_.CreateKey(std::string(path)); }
+    void CreateKey(std::string_view path)
+    {
+        reg_.CloseKey();
+        reg_.CreateKey(std::string(path));
+    }
 
     void PortLines(std::string_view line)
     {

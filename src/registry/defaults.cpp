@@ -32,10 +32,16 @@ public:
         reg_.SetRootKey(kLocalMachine);
     }
 
+    // The open key is closed first, so that every path resolves from the root.
     void Open(std::string path)
     {
         reg_.CloseKey();
         reg_.OpenKey(path, true);
+    }
+    void CreateKey(std::string_view path)
+    {
+        reg_.CloseKey();
+        reg_.CreateKey(std::string(path));
     }
 
     void Strings(std::initializer_list<std::pair<V, const char*>> values)
@@ -96,7 +102,7 @@ void AskRestart(platform::Platform& platform, RestartMethod method)
 void RestoreDefaultsWin9x(platform::Platform& platform, bool windows98)
 {
     Restorer r(platform);
-    r.Registry().CreateKey(FromRoot(W2.path));
+    r.CreateKey(FromRoot(W2.path));
     r.Open(ParentPath(W1, true));
     r.Strings({{V::W1_DefaultRcvWindow, "8192"}, {V::W1_DefaultTTL, "32"}, {V::W1_SessionKeepAlive, "3600"},
         {V::W1_PMTUDiscovery, "1"}, {V::W1_PMTUBlackHoleDetect, "1"}, {V::W1_SackOpts, "0"}});
@@ -154,7 +160,7 @@ void RestoreDefaultsNT(platform::Platform& platform, SettingsPanel& panel)
     r.Delete({V::N1_Tcp1323Opts, V::N1_GlobalMaxTcpWindowSize});
     r.Integer(V::N1_SackOpts, 1, N1.path);
     r.Integer(V::N1_TcpWindowSize, 65535, N1.path);
-    r.Registry().CreateKey(std::string(N2.path));
+    r.CreateKey(N2.path);
     r.Integer(V::N2_TcpWindowSize, 65535, N2.path);
     r.Integer(V::N3_SessionKeepAlive, 3600000, N3.path);
     r.Integer(V::N1_TcpUseRFC1122UrgentPointer, 0, N1.path);

@@ -178,3 +178,15 @@ protected:
 };
 
 } // namespace ventaro::test
+
+namespace ventaro {
+
+// Test names by version, as the status line spells them.
+inline void PrintTo(WindowsVersion version, std::ostream* os)
+{
+    for (const char c : WindowsVersionName(version))
+        if (c != ' ')
+            *os << c;
+}
+
+} // namespace ventaro

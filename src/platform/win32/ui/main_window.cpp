@@ -238,6 +238,9 @@ void MainWindow::SetStatusLine(const std::string& text)
     SendMessageA(statusBar_, WM_SETFONT, reinterpret_cast<WPARAM>(boldFont_.Get()), FALSE);
     SendMessageA(statusBar_, SB_SIMPLE, TRUE, 0);
     SendMessageA(statusBar_, SB_SETTEXTA, SB_SIMPLEID, reinterpret_cast<LPARAM>(text.c_str()));
+    // The first part holds the line too: WM_GETTEXT reads it there, which is
+    // how screen readers and other programs see the status line.
+    SendMessageA(statusBar_, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
 void MainWindow::ShowFirstUseNotice() { ShowNoticeForm(instance_, window_, font_.Get()); }
