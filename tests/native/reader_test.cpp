@@ -43,8 +43,9 @@ TEST_P(ReaderTtl, ShowsTheValueAndItsOption)
         PutDword(HKLM, nt ? kTcpip : kMstcp, "DefaultTTL", c.number);
     ReadAs(c.version);
     EXPECT_EQ(panel.Edit1.Text(), c.shown);
-    if (c.option)
+    if (c.option) {
         EXPECT_TRUE(form.Find<controls::TglCheckBox>(c.option)->Checked());
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Stored, ReaderTtl,
