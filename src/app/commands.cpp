@@ -5,30 +5,30 @@
 namespace ventaro {
 namespace {
 
-constexpr MenuEntry kSeparator{"", "", 0, Key::None, nullptr, false};
+constexpr MenuEntry kSeparator{"", "", 0, Key::None, nullptr};
 
 const MenuEntry kSettingsItems[] = {
-    {"OptimizeConnection1", "&Optimize Connection", IdOptimizeConnection1, Key::F2, &TVentaro::ToolButton4Click, true},
+    {"OptimizeConnection1", "&Optimize Connection", IdOptimizeConnection1, Key::F2, &TVentaro::ToolButton4Click},
     {"ViewCurentSettings1", "&View Curent Settings ", IdViewCurentSettings1, Key::F3,
-        &TVentaro::ViewCurentSettings1Click, true},
+        &TVentaro::ViewCurentSettings1Click},
     kSeparator,
-    {"Backup1", "&Backup your settings", IdBackup1, Key::F5, &TVentaro::Backup1Click, true},
+    {"Backup1", "&Backup your settings", IdBackup1, Key::F5, &TVentaro::Backup1Click},
     {"Restoreyouroriginalconfiguration1", "Restore &previous settings", IdRestoreyouroriginalconfiguration1, Key::F6,
-        &TVentaro::Restoreyouroriginalconfiguration1Click, true},
+        &TVentaro::Restoreyouroriginalconfiguration1Click},
     kSeparator,
     {"RestoreWindowsDefaults1", "Restore &Windows Defaults", IdRestoreWindowsDefaults1, Key::F4,
-        &TVentaro::RestoreWindowsDefaults1Click, true},
+        &TVentaro::RestoreWindowsDefaults1Click},
     kSeparator,
-    {"Exit1", "E&xit", IdExit1, Key::None, &TVentaro::Exit1Click, true},
+    {"Exit1", "E&xit", IdExit1, Key::None, &TVentaro::Exit1Click},
 };
 
 const MenuEntry kHelpItems[] = {
-    {"Contents1", "&Contents", IdContents1, Key::None, &TVentaro::Contents1Click, true},
+    {"Contents1", "&Contents", IdContents1, Key::None, &TVentaro::Contents1Click},
     kSeparator,
-    {"Check1", "Check for a new version", IdCheck1, Key::None, &TVentaro::Check1Click, false},
-    {"HomePage1", "Ventaro &Home Page", IdHomePage1, Key::None, &TVentaro::HomePage1Click, false},
+    {"Check1", "Check for a new version", IdCheck1, Key::None, &TVentaro::Check1Click},
+    {"HomePage1", "Ventaro &Home Page", IdHomePage1, Key::None, &TVentaro::HomePage1Click},
     kSeparator,
-    {"AboutVentaro1", "&About Ventaro", IdAboutVentaro1, Key::None, &TVentaro::AboutVentaro1Click, false},
+    {"AboutVentaro1", "&About Ventaro", IdAboutVentaro1, Key::None, &TVentaro::AboutVentaro1Click},
 };
 
 const Menu kMainMenu[] = {

@@ -47,7 +47,6 @@ struct MenuEntry {
     int id;
     Key shortcut;
     Handler handler;
-    bool hasBitmap;
 };
 
 struct Menu {

@@ -8,15 +8,16 @@
 #include <vector>
 
 namespace ventaro::e2e {
-namespace {
 
-std::string TestFolder()
+std::string ExecutableFolder()
 {
     char path[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, path, MAX_PATH);
     std::string folder(path);
     return folder.substr(0, folder.find_last_of('\\') + 1);
 }
+
+namespace {
 
 struct Search {
     DWORD pid;
@@ -41,6 +42,17 @@ BOOL CALLBACK FindTopLevel(HWND window, LPARAM param)
 }
 
 } // namespace
+
+HWND WaitForAnyWindow(const char* className, DWORD timeoutMs)
+{
+    for (DWORD waited = 0; waited <= timeoutMs; waited += 50) {
+        HWND window = FindWindowA(className, nullptr);
+        if (window && IsWindowVisible(window))
+            return window;
+        Sleep(50);
+    }
+    return nullptr;
+}
 
 std::string ReadString(HKEY root, const std::string& path, const std::string& name, bool* found)
 {
@@ -122,7 +134,7 @@ void SetFirstUseDone(bool done)
 
 Ventaro::Ventaro(const std::string& workingFolder)
 {
-    std::string command = "\"" + TestFolder() + "Ventaro.exe\"";
+    std::string command = "\"" + ExecutableFolder() + "Ventaro.exe\"";
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,

@@ -20,6 +20,10 @@ std::string WindowsFolder();
 std::string ReadFile(const std::string& path);
 void WriteFile(const std::string& path, const std::string& bytes);
 
+// A visible top-level window of any process with this class, or null.
+HWND WaitForAnyWindow(const char* className, DWORD timeoutMs);
+std::string ExecutableFolder();
+
 // Wine reports this version ("win95" ... "winxp", "win7") to Ventaro.exe.
 void SetWindowsVersion(const std::string& wineVersion);
 // Marks the first-use notice as shown, or as due.

@@ -149,3 +149,97 @@ TEST_F(EndToEnd, RegistryErrorShowsTheErrorBoxAndTheProgramGoesOn)
 
 } // namespace
 } // namespace ventaro::e2e
+
+namespace ventaro::e2e {
+namespace {
+
+TEST_F(EndToEnd, HelpButtonFindsTheHelpFileBesideTheProgram)
+{
+    Ventaro app(WindowsFolder()); // started from another working folder
+    ASSERT_NE(app.WaitForMainWindow(), nullptr);
+    app.PostCommand(IdToolButton8);
+    HWND viewer = WaitForAnyWindow("HH Parent", 15000);
+    ASSERT_NE(viewer, nullptr) << "the help viewer did not start";
+    DWORD viewerProcess = 0;
+    GetWindowThreadProcessId(viewer, &viewerProcess);
+    PostMessageA(viewer, WM_CLOSE, 0, 0);
+    // The viewer must not outlive the test: it would hold the test's output open.
+    if (HANDLE process = OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, viewerProcess)) {
+        if (WaitForSingleObject(process, 5000) != WAIT_OBJECT_0)
+            TerminateProcess(process, 0);
+        CloseHandle(process);
+    }
+    EXPECT_TRUE(app.Running());
+}
+
+TEST_F(EndToEnd, AboutBoxOpensOverTheWindowAndCloses)
+{
+    Ventaro app;
+    ASSERT_NE(app.WaitForMainWindow(), nullptr);
+    for (const int command : {int{IdAbout1}, int{IdAboutVentaro1}}) {
+        app.PostCommand(command);
+        HWND about = app.WaitForWindow("TAboutBox");
+        ASSERT_NE(about, nullptr) << command;
+        EXPECT_EQ(Ventaro::Caption(about), "About Ventaro");
+        RECT box{}, main{};
+        GetWindowRect(about, &box);
+        GetWindowRect(app.Main(), &main);
+        EXPECT_NEAR((box.left + box.right) / 2, (main.left + main.right) / 2, 2);
+        EXPECT_FALSE(IsWindowEnabled(app.Main())) << "modal";
+        PostMessageA(about, command == IdAbout1 ? WM_COMMAND : WM_CLOSE, IDOK, 0);
+        for (int i = 0; i < 100 && IsWindowVisible(about); ++i)
+            Sleep(20);
+        EXPECT_FALSE(IsWindowVisible(about));
+        EXPECT_TRUE(IsWindowEnabled(app.Main()));
+    }
+}
+
+TEST_F(EndToEnd, ExitCommandAndExitButtonEndTheProgram)
+{
+    for (const int command : {int{IdExit1}, int{IdToolButton10}}) {
+        Ventaro app;
+        ASSERT_NE(app.WaitForMainWindow(), nullptr);
+        app.PostCommand(command);
+        EXPECT_TRUE(app.WaitForExit()) << command;
+    }
+}
+
+TEST_F(EndToEnd, BackupThenRestoreRoundTripsTheSystemFiles)
+{
+    const std::string windows = WindowsFolder();
+    const std::string backup = ExecutableFolder() + "Backup";
+    for (const char* name : {"\\Win.ini", "\\System.ini"}) {
+        SetFileAttributesA((backup + name).c_str(), FILE_ATTRIBUTE_NORMAL);
+        DeleteFileA((backup + name).c_str());
+    }
+    const std::string winIni = "[mail]\r\nMAPI=1\r\n[Ports]\r\nCOM1:=9600,n,8,1,x\r\n";
+    const std::string systemIni = "[boot]\r\nshell=Explorer.exe\r\n";
+    WriteFile(windows + "\\Win.ini", winIni);
+    WriteFile(windows + "\\System.ini", systemIni);
+
+    Ventaro app;
+    ASSERT_NE(app.WaitForMainWindow(), nullptr);
+    app.PostCommand(IdBackup1);
+    HWND saved = app.WaitForMessageBox();
+    ASSERT_NE(saved, nullptr);
+    EXPECT_EQ(Ventaro::MessageText(saved).rfind("Your current settings have been saved.", 0), 0u)
+        << Ventaro::MessageText(saved);
+    Ventaro::Answer(saved, IDOK);
+    EXPECT_EQ(ReadFile(backup + "\\Win.ini"), winIni);
+    EXPECT_EQ(ReadFile(backup + "\\System.ini"), systemIni);
+
+    WriteFile(windows + "\\Win.ini", "[Ports]\r\nCOM1:=changed\r\n");
+    WriteFile(windows + "\\System.ini", "changed\r\n");
+    SetFileAttributesA((windows + "\\Win.ini").c_str(), FILE_ATTRIBUTE_READONLY);
+    app.PostCommand(IdRestoreyouroriginalconfiguration1);
+    HWND restored = app.WaitForMessageBox();
+    ASSERT_NE(restored, nullptr);
+    EXPECT_EQ(Ventaro::MessageText(restored), "Your original settings have been restored.");
+    Ventaro::Answer(restored, IDOK);
+    EXPECT_EQ(ReadFile(windows + "\\Win.ini"), winIni);
+    EXPECT_EQ(ReadFile(windows + "\\System.ini"), systemIni);
+    EXPECT_EQ(GetFileAttributesA((windows + "\\Win.ini").c_str()) & FILE_ATTRIBUTE_READONLY, 0u);
+}
+
+} // namespace
+} // namespace ventaro::e2e

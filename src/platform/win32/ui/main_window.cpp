@@ -39,6 +39,17 @@ int ToolIconResource(int commandId)
     }
 }
 
+// The pictures of the menu items that have one.
+struct MenuPicture {
+    int command;
+    int bitmap;
+};
+constexpr MenuPicture kMenuPictures[] = {{IdOptimizeConnection1, IDB_MENU_OPTIMIZE},
+    {IdViewCurentSettings1, IDB_MENU_VIEW}, {IdBackup1, IDB_MENU_BACKUP},
+    {IdRestoreyouroriginalconfiguration1, IDB_MENU_RESTORE_PREVIOUS},
+    {IdRestoreWindowsDefaults1, IDB_MENU_RESTORE_DEFAULTS}, {IdExit1, IDB_MENU_EXIT},
+    {IdContents1, IDB_MENU_CONTENTS}};
+
 } // namespace
 
 void ReportError(platform::DialogsApi& dialogs, const char* message)
@@ -79,6 +90,11 @@ bool MainWindow::Create()
     RegisterGradientLabel(instance_);
     RegisterPanelClass(instance_);
 
+    for (const auto& picture : kMenuPictures) {
+        menuPictures_.emplace_back(static_cast<HBITMAP>(
+            LoadImageA(instance_, MAKEINTRESOURCEA(picture.bitmap), IMAGE_BITMAP, 16, 16, LR_DEFAULTCOLOR)));
+        menu_.SetBitmap(picture.command, menuPictures_.back().Get());
+    }
     HMENU menu = menu_.Build();
     RECT frame{0, 0, kClientWidth, kClientHeight};
     AdjustWindowRectEx(&frame, kStyle, TRUE, 0);

@@ -10,6 +10,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 namespace ventaro::win32 {
 
@@ -60,6 +61,7 @@ private:
     HWND toolBar_ = nullptr;
     HWND statusBar_ = nullptr;
     HIMAGELIST toolImages_ = nullptr;
+    std::vector<Bitmap> menuPictures_;
     Font font_;
     Font boldFont_;
     Font titleFont_;

@@ -1,5 +1,7 @@
 #include "platform/win32/ui/owner_menu.h"
 
+#include "platform/win32/resource.h"
+
 namespace ventaro::win32 {
 namespace {
 
@@ -161,7 +163,7 @@ bool OwnerMenu::Draw(const DRAWITEMSTRUCT& draw)
             Selection selectBitmap(memory, found->second);
             const int y = rect.top + (rect.bottom - rect.top - kIconWidth) / 2;
             TransparentBlt(dc, rect.left + 4, y, kIconWidth, kIconWidth, memory, 0, 0, kIconWidth, kIconWidth,
-                RGB(255, 0, 255));
+                VENTARO_MENU_KEY_COLOUR);
         }
         DeleteDC(memory);
     }
