@@ -7,6 +7,7 @@
 
 #include <array>
 #include <map>
+#include <ostream>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -28,6 +29,8 @@ struct OptionCase {
     unsigned expected;
     int expectedClicks;
 };
+
+void PrintTo(const OptionCase& c, std::ostream* os) { *os << c.name; }
 
 class OptionRuleTest : public testing::TestWithParam<OptionCase> {
 protected:
@@ -205,6 +208,8 @@ struct TextCase {
     int expectedChanges;
 };
 
+void PrintTo(const TextCase& c, std::ostream* os) { *os << '"' << c.before << "\" to \"" << c.after << '"'; }
+
 class EditTextTest : public testing::TestWithParam<TextCase> { };
 
 TEST_P(EditTextTest, ChangeHandlerRunsOnlyForADifferentText)
@@ -237,6 +242,8 @@ struct KeyCase {
     const char* after;
     int expectedChanges;
 };
+
+void PrintTo(const KeyCase& c, std::ostream* os) { *os << '"' << c.before << "\" key " << static_cast<int>(c.key); }
 
 class EditTypingTest : public testing::TestWithParam<KeyCase> { };
 
