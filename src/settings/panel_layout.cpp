@@ -3,6 +3,7 @@
 #include "settings/receive_window.h"
 #include "settings/settings_panel.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
