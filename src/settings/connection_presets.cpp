@@ -19,11 +19,11 @@ constexpr std::array<ConnectionPreset, 5> kConnectionPresets{{
         {.blackHoleDetect = false, .autoDiscovery = true, .slowNet = true, .sack = false, .maxDupAcks = false,
          .comPorts = true, .largeWindowScaling = false, .comBuffer = true, .vcache = true,
          .bsdUrgentData = true, .maxConnect = true, .maxSockets = true}},
-    // The TTL and cache-size options are those of its values, as for Modem,
-    // so that each disabled field and its checked option agree.
+    // ISDN writes 128 and 16 but shows the broadband options 64 and 32: each
+    // group shows an option that differs from its disabled field.
     {ConnectionType::Isdn,
         {"1500", &P::RadioButton10}, {"11680", "8760", "14600"}, &P::RadioButton17,
-        {"128", &P::RadioButton7}, {"16", &P::RadioButton13}, {"600", &P::RadioButton18}, "8", "16",
+        {"128", &P::RadioButton6}, {"16", &P::RadioButton14}, {"600", &P::RadioButton18}, "8", "16",
         {.blackHoleDetect = false, .autoDiscovery = true, .slowNet = true, .sack = true, .maxDupAcks = false,
          .comPorts = true, .largeWindowScaling = false, .comBuffer = true, .vcache = true,
          .bsdUrgentData = true, .maxConnect = true, .maxSockets = true}},
