@@ -41,8 +41,12 @@ std::string FailureList(const CopyReport& report, FilesApi& files)
 {
     std::string out;
     for (const auto& r : report.files)
-        if (r.outcome == CopyOutcome::Failed)
-            out += "\n" + std::string(r.file->Name()) + ": " + Reason(r.error, files);
+        if (r.outcome == CopyOutcome::Failed) {
+            out += '\n';
+            out += r.file->Name();
+            out += ": ";
+            out += Reason(r.error, files);
+        }
     return out;
 }
 

@@ -70,15 +70,15 @@ constexpr int kKeepAliveGroup = 8;
 
 constexpr OptionRow kOptions[] = {
     {&P::glCheckBox1, "glCheckBox1", "MODEM (Dial -Up)", "Select Modem (Dial-Up) connection for optimization",
-        kConnectionGroup, &P::glGroupBox1, {8, 18, 120, 20}, kBold | kHand, &P::glCheckBox1Click},
+        kConnectionGroup, &P::glGroupBox1, {5, 18, 126, 20}, kBold | kHand, &P::glCheckBox1Click},
     {&P::glCheckBox2, "glCheckBox2", "ISDN", "Select ISDN connection for optimization", kConnectionGroup,
-        &P::glGroupBox1, {8, 44, 120, 20}, kBold | kHand, &P::glCheckBox2Click},
+        &P::glGroupBox1, {5, 44, 126, 20}, kBold | kHand, &P::glCheckBox2Click},
     {&P::glCheckBox3, "glCheckBox3", "CABLE / DSL", "Select CABLE / DSL  connection for optimization", kConnectionGroup,
-        &P::glGroupBox1, {8, 70, 120, 20}, kBold | kHand, &P::glCheckBox3Click},
+        &P::glGroupBox1, {5, 70, 126, 20}, kBold | kHand, &P::glCheckBox3Click},
     {&P::glCheckBox4, "glCheckBox4", "DSL (PPPoE)", "Select DSL (PPPoE) connection for optimization", kConnectionGroup,
-        &P::glGroupBox1, {8, 96, 120, 20}, kBold | kHand, &P::glCheckBox4Click},
+        &P::glGroupBox1, {5, 96, 126, 20}, kBold | kHand, &P::glCheckBox4Click},
     {&P::glCheckBox5, "glCheckBox5", "EXTREME", "Select Extreme (T1 or greater) connection for optimization",
-        kConnectionGroup, &P::glGroupBox1, {8, 122, 120, 20}, kBold | kHand, &P::glCheckBox5Click},
+        kConnectionGroup, &P::glGroupBox1, {5, 122, 126, 20}, kBold | kHand, &P::glCheckBox5Click},
 
     {&P::RadioButton3, "RadioButton3", " Automatic Mode 1", "Select Automatic optimization method (Recommended)",
         kMethodGroup, &P::glGroupBox2, {8, 16, 115, 17}, kHand, &P::glCheckBox6Click},

@@ -134,7 +134,9 @@ void SetFirstUseDone(bool done)
 
 Ventaro::Ventaro(const std::string& workingFolder)
 {
-    std::string command = "\"" + ExecutableFolder() + "Ventaro.exe\"";
+    std::string command(1, '"');
+    command += ExecutableFolder();
+    command += "Ventaro.exe\"";
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
