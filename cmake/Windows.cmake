@@ -24,11 +24,12 @@ endif()
 include(cmake/Help.cmake)
 include(cmake/Art.cmake)
 include(cmake/Win32Tests.cmake)
+include(cmake/Bench.cmake)
 
 # Ventaro.exe: the window code over the Win32 platform, with its resources.
 file(GLOB VENTARO_UI_SOURCES CONFIGURE_DEPENDS src/platform/win32/ui/*.cpp)
 add_executable(Ventaro WIN32 ${VENTARO_UI_SOURCES})
-target_link_libraries(Ventaro PRIVATE ventaro_resources ventaro_win32 comctl32 msimg32 shlwapi gdi32 advapi32)
+target_link_libraries(Ventaro PRIVATE ventaro_resources ventaro_win32 comctl32 shlwapi gdi32 advapi32)
 
 if(VENTARO_TESTS)
   # End to end: a test program drives the real Ventaro.exe under Wine.
