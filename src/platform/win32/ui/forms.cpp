@@ -132,7 +132,7 @@ private:
                 return 0;
             case WM_SETCURSOR:
                 if (self->handCursorOver && reinterpret_cast<HWND>(wParam) == self->handCursorOver) {
-                    SetCursor(LoadCursor(nullptr, IDC_HAND));
+                    SetCursor(HandCursor());
                     return TRUE;
                 }
                 break;
@@ -194,7 +194,7 @@ void ShowAboutForm(HINSTANCE instance, HWND owner, HFONT font, const std::functi
     HWND tips = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0, form.Window(),
         nullptr, instance, nullptr);
     TOOLINFOA tool{};
-    tool.cbSize = sizeof tool;
+    tool.cbSize = TTTOOLINFOA_V2_SIZE; // understood by every comctl32
     tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
     tool.hwnd = form.Window();
     tool.uId = reinterpret_cast<UINT_PTR>(label2);

@@ -73,6 +73,15 @@ inline Font MakeFont(const char* face, int height, bool bold = false, bool itali
 // Vertical or horizontal two-colour gradient over a rectangle.
 void FillGradient(HDC dc, const RECT& rect, COLORREF from, COLORREF to, bool vertical);
 
+// Copies a picture, leaving out the pixels of the key colour.
+void DrawTransparent(HDC dc, int x, int y, int width, int height, HDC source, COLORREF key);
+
+// The top-level window that a child belongs to.
+HWND TopLevel(HWND window);
+
+// The hand cursor of links and clickable options.
+HCURSOR HandCursor();
+
 // Text of a window, read through WM_GETTEXT.
 std::string WindowText(HWND window);
 

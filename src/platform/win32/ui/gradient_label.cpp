@@ -73,7 +73,7 @@ void RegisterGradientLabel(HINSTANCE instance)
     wc.lpfnWndProc = LabelProc;
     wc.cbWndExtra = sizeof(LONG_PTR);
     wc.hInstance = instance;
-    wc.hCursor = LoadCursor(nullptr, IDC_HAND);
+    wc.hCursor = HandCursor();
     wc.lpszClassName = kGradientLabelClass;
     RegisterClassA(&wc);
 }

@@ -213,7 +213,7 @@ void MainWindow::CreateCoolBar()
     SendMessageA(toolBar_, TB_GETMAXSIZE, 0, reinterpret_cast<LPARAM>(&size));
 
     REBARBANDINFOA band{};
-    band.cbSize = REBARBANDINFOA_V6_SIZE;
+    band.cbSize = REBARBANDINFOA_V3_SIZE; // understood by every comctl32
     band.fMask = RBBIM_CHILD | RBBIM_CHILDSIZE | RBBIM_STYLE | RBBIM_SIZE;
     band.fStyle = RBBS_NOGRIPPER | RBBS_CHILDEDGE;
     band.hwndChild = toolBar_;

@@ -162,8 +162,7 @@ bool OwnerMenu::Draw(const DRAWITEMSTRUCT& draw)
         {
             Selection selectBitmap(memory, found->second);
             const int y = rect.top + (rect.bottom - rect.top - kIconWidth) / 2;
-            TransparentBlt(dc, rect.left + 4, y, kIconWidth, kIconWidth, memory, 0, 0, kIconWidth, kIconWidth,
-                VENTARO_MENU_KEY_COLOUR);
+            DrawTransparent(dc, rect.left + 4, y, kIconWidth, kIconWidth, memory, VENTARO_MENU_KEY_COLOUR);
         }
         DeleteDC(memory);
     }

@@ -11,6 +11,9 @@
 namespace ventaro::win32 {
 namespace {
 
+constexpr const char* kViewProperty = "VentaroPanelView";
+constexpr const char* kOriginalProcProperty = "VentaroEditProc";
+
 LRESULT CALLBACK PanelProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
@@ -20,7 +23,7 @@ LRESULT CALLBACK PanelProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
     case WM_CTLCOLORLISTBOX:
-        return SendMessageA(GetAncestor(window, GA_ROOT), message, wParam, lParam);
+        return SendMessageA(TopLevel(window), message, wParam, lParam);
     }
     return DefWindowProcA(window, message, wParam, lParam);
 }
@@ -125,8 +128,12 @@ void PanelView::Create(controls::Control& control)
     }
     if (const auto* option = dynamic_cast<controls::TglCheckBox*>(&control))
         SendMessageA(window, BM_SETCHECK, option->Checked() ? BST_CHECKED : BST_UNCHECKED, 0);
-    if (dynamic_cast<controls::TEdit*>(&control))
-        SetWindowSubclass(window, EditProc, 1, reinterpret_cast<DWORD_PTR>(this));
+    if (dynamic_cast<controls::TEdit*>(&control)) {
+        // Classic subclassing: SetWindowSubclass needs a newer comctl32.
+        SetPropA(window, kViewProperty, this);
+        SetPropA(window, kOriginalProcProperty,
+            reinterpret_cast<HANDLE>(SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(EditProc))));
+    }
     EnableWindow(window, control.Enabled());
     if (!control.Hint().empty())
         AddTooltip(control, window, place);
@@ -135,7 +142,7 @@ void PanelView::Create(controls::Control& control)
 void PanelView::AddTooltip(controls::Control& control, HWND window, const RECT& place)
 {
     TOOLINFOA tool{};
-    tool.cbSize = sizeof tool;
+    tool.cbSize = TTTOOLINFOA_V2_SIZE; // understood by every comctl32
     tool.lpszText = const_cast<char*>(control.Hint().c_str());
     if (dynamic_cast<controls::TglGroupBox*>(&control)) {
         // Group boxes let the mouse through; their tip belongs to the area.
@@ -177,10 +184,15 @@ void PanelView::OnCommand(int, int code, HWND window)
     }
 }
 
-LRESULT CALLBACK PanelView::EditProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data)
+LRESULT CALLBACK PanelView::EditProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_CHAR) {
-        auto* self = reinterpret_cast<PanelView*>(data);
+    const auto original = reinterpret_cast<WNDPROC>(GetPropA(window, kOriginalProcProperty));
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
+        RemovePropA(window, kViewProperty);
+        RemovePropA(window, kOriginalProcProperty);
+    } else if (message == WM_CHAR) {
+        auto* self = static_cast<PanelView*>(GetPropA(window, kViewProperty));
         if (auto* edit = dynamic_cast<controls::TEdit*>(self->ModelOf(window))) {
             // The field's key filter decides first; a discarded key never arrives.
             const char key = edit->FilterKey(static_cast<char>(wParam));
@@ -189,7 +201,7 @@ LRESULT CALLBACK PanelView::EditProc(HWND window, UINT message, WPARAM wParam, L
             wParam = static_cast<unsigned char>(key);
         }
     }
-    return DefSubclassProc(window, message, wParam, lParam);
+    return CallWindowProcA(original, window, message, wParam, lParam);
 }
 
 HBRUSH PanelView::ControlColor(UINT message, HDC dc, HWND window)
@@ -219,7 +231,7 @@ bool PanelView::SetCursorFor(HWND window)
     const controls::Control* control = ModelOf(window);
     if (!control || !control->HandCursor())
         return false;
-    SetCursor(LoadCursor(nullptr, IDC_HAND));
+    SetCursor(HandCursor());
     return true;
 }
 

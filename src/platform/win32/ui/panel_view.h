@@ -40,7 +40,7 @@ public:
     void ControlChanged(controls::Control& control, controls::Property property) override;
 
 private:
-    static LRESULT CALLBACK EditProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data);
+    static LRESULT CALLBACK EditProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     void Create(controls::Control& control);
     void AddTooltip(controls::Control& control, HWND window, const RECT& place);
     RECT PlaceOf(const controls::Control& control) const;

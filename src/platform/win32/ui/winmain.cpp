@@ -16,8 +16,14 @@
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand)
 {
     using namespace ventaro;
+    // InitCommonControlsEx came with later versions of comctl32 than the first
+    // Windows 95 had: looked up, with the older call in its place.
+    using InitFunction = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
+    const auto initEx = reinterpret_cast<InitFunction>(
+        reinterpret_cast<void*>(GetProcAddress(LoadLibraryA("comctl32.dll"), "InitCommonControlsEx")));
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_COOL_CLASSES | ICC_BAR_CLASSES};
-    InitCommonControlsEx(&controls);
+    if (!initEx || !initEx(&controls))
+        InitCommonControls();
 
     platform::Win32Registry registry;
     platform::Win32Profile profile;
