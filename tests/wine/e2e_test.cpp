@@ -172,6 +172,23 @@ TEST_F(EndToEnd, HelpButtonFindsTheHelpFileBesideTheProgram)
     EXPECT_TRUE(app.Running());
 }
 
+TEST_F(EndToEnd, TypingGoesThroughTheMtuKeyFilterToThePanel)
+{
+    Ventaro app;
+    ASSERT_NE(app.WaitForMainWindow(), nullptr);
+    app.Click(Id("glCheckBox1")); // modem: receive window x6 of MTU - 40
+    app.Click(Id("RadioButton11")); // MTU Custom enables the field
+    ASSERT_TRUE(app.Enabled(Id("Edit2")));
+    HWND edit = app.Control(Id("Edit2"));
+    SendMessageA(edit, EM_SETSEL, 0, -1);
+    for (const char key : std::string("1a500"))
+        SendMessageA(edit, WM_CHAR, static_cast<WPARAM>(key), 1);
+    EXPECT_EQ(app.Text(Id("Edit2")), "1500") << "lower-case letters never reach the field";
+    EXPECT_EQ(app.Text(Id("Edit4")), "8760") << "the receive window follows the MTU";
+    EXPECT_TRUE(app.Checked(Id("RadioButton10")));
+    EXPECT_TRUE(app.Checked(Id("RadioButton16")));
+}
+
 TEST_F(EndToEnd, AboutBoxOpensOverTheWindowAndCloses)
 {
     Ventaro app;
