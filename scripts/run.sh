@@ -52,5 +52,5 @@ echo "Screenshot of the first start (the notice over the main window's place): $
 "$WINE" "$exe" &
 sleep 6
 shot="$VENTARO_ROOT/build/screenshot-main.png"
-import -window root -crop 640x420+192+150 +repage "$shot"
+import -window root -crop 612x384+206+192 +repage "$shot"
 echo "Screenshot of the main window: $shot"
