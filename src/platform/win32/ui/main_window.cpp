@@ -21,6 +21,7 @@ constexpr int kCoolBarHeight = 52;
 constexpr int kButtonWidth = 47;
 constexpr int kButtonHeight = 48;
 constexpr int kToolIconSize = 28;
+constexpr UINT kAddTooltipsMessage = WM_APP + 1;
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 
 int ToolIconResource(int commandId)
@@ -119,6 +120,7 @@ void MainWindow::Show(int showCommand)
 {
     ShowWindow(window_, showCommand);
     UpdateWindow(window_);
+    PostMessageA(window_, kAddTooltipsMessage, 0, 0);
 }
 
 int MainWindow::RunMessageLoop()
@@ -336,6 +338,10 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             if (const auto brush = panel_->ControlColor(message, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)))
                 return reinterpret_cast<LRESULT>(brush);
         break;
+    case kAddTooltipsMessage:
+        if (panel_)
+            panel_->AddTooltips();
+        return 0;
     case WM_SETCURSOR:
         if (panel_ && panel_->SetCursorFor(reinterpret_cast<HWND>(wParam)))
             return TRUE;

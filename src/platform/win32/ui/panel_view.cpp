@@ -63,9 +63,6 @@ PanelView::PanelView(HINSTANCE instance, HWND mainWindow, SettingsPanel& panel, 
     container_ = CreateWindowExA(WS_EX_CONTROLPARENT, kPanelClass, nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS,
         place.left, place.top, place.right - place.left, place.bottom - place.top, mainWindow,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(207)), instance, nullptr);
-    tooltips_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0, 0,
-        0, 0, mainWindow, nullptr, instance, nullptr);
-    SendMessageA(tooltips_, TTM_SETMAXTIPWIDTH, 0, 300);
 
     // Group boxes first, so that the controls drawn on them stay on top.
     for (auto* control : form_.Controls())
@@ -135,12 +132,22 @@ void PanelView::Create(controls::Control& control)
             reinterpret_cast<HANDLE>(SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(EditProc))));
     }
     EnableWindow(window, control.Enabled());
-    if (!control.Hint().empty())
-        AddTooltip(control, window, place);
+}
+
+void PanelView::AddTooltips()
+{
+    for (const auto& [control, window] : windows_)
+        if (!control->Hint().empty())
+            AddTooltip(*control, window, PlaceOf(*control));
 }
 
 void PanelView::AddTooltip(controls::Control& control, HWND window, const RECT& place)
 {
+    if (!tooltips_) {
+        tooltips_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0,
+            0, 0, 0, main_, nullptr, instance_, nullptr);
+        SendMessageA(tooltips_, TTM_SETMAXTIPWIDTH, 0, 300);
+    }
     TOOLINFOA tool{};
     tool.cbSize = TTTOOLINFOA_V2_SIZE; // understood by every comctl32
     tool.lpszText = const_cast<char*>(control.Hint().c_str());

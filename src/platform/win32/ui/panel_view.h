@@ -28,6 +28,10 @@ public:
     PanelView(const PanelView&) = delete;
     PanelView& operator=(const PanelView&) = delete;
 
+    // The hints as tooltips. Added once the window shows: nobody points at a
+    // control before that, and a window with fewer tools to set up opens sooner.
+    void AddTooltips();
+
     // A command or notification of one of the panel's controls.
     void OnCommand(int id, int code, HWND control);
     // The brush of a value field in its model colour; null for other controls.
