@@ -10,13 +10,17 @@
 
 namespace ventaro {
 
-TVentaro::TVentaro(platform::Platform& platform, MainWindowView& view) : platform_(platform), view_(view) {}
+TVentaro::TVentaro(platform::Platform& platform, MainWindowView& view)
+    : platform_(platform)
+    , view_(view)
+{
+}
 
 void TVentaro::FormCreate()
 {
     ShowFirstUseNoticeOnce(platform_.registry, [this] { view_.ShowFirstUseNotice(); });
-    view_.SetStatusLine(" Operating System: " +
-        std::string(WindowsVersionName(ClassifyWindowsVersion(platform_.version))));
+    view_.SetStatusLine(
+        " Operating System: " + std::string(WindowsVersionName(ClassifyWindowsVersion(platform_.version))));
     view_.ApplyTheme();
     themeApplied_ = true;
     ReadCurrentSettings();

@@ -77,12 +77,14 @@ CopyReport CopyAll(FilesApi& files, std::string from, std::string to)
 
 bool CopyReport::AllPresentCopied() const
 {
-    return std::none_of(files.begin(), files.end(), [](const FileResult& r) { return r.outcome == CopyOutcome::Failed; });
+    return std::none_of(
+        files.begin(), files.end(), [](const FileResult& r) { return r.outcome == CopyOutcome::Failed; });
 }
 
 bool CopyReport::NothingPresent() const
 {
-    return std::all_of(files.begin(), files.end(), [](const FileResult& r) { return r.outcome == CopyOutcome::Absent; });
+    return std::all_of(
+        files.begin(), files.end(), [](const FileResult& r) { return r.outcome == CopyOutcome::Absent; });
 }
 
 std::string BackupFolder(FilesApi& files)
@@ -129,8 +131,8 @@ std::string BackupMessage(const CopyReport& report, Family family, FilesApi& fil
             if (r.file->registryHive && r.outcome == CopyOutcome::Absent)
                 missing.push_back(r.file->Name());
         if (!missing.empty())
-            message += "\n\nOn this version of Windows, " + JoinNames(missing)
-                + (missing.size() == 1 ? " does" : " do") + " not exist in " + report.from + ".";
+            message += "\n\nOn this version of Windows, " + JoinNames(missing) + (missing.size() == 1 ? " does" : " do")
+                + " not exist in " + report.from + ".";
     }
     return message;
 }
@@ -144,8 +146,8 @@ std::string RestoreMessage(const CopyReport& report, FilesApi& files)
     return "These files could not be restored to " + report.to + ":\n" + FailureList(report, files);
 }
 
-void BackupSystemFiles(platform::FilesApi& files, platform::ProfileApi& profile, platform::DialogsApi& dialogs,
-    Family family)
+void BackupSystemFiles(
+    platform::FilesApi& files, platform::ProfileApi& profile, platform::DialogsApi& dialogs, Family family)
 {
     const CopyReport report = BackupFiles(files, profile.WindowsDirectory());
     dialogs.Show(platform::DialogKind::Plain, BackupMessage(report, family, files));

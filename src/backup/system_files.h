@@ -76,8 +76,8 @@ std::string RestoreMessage(const CopyReport& report, platform::FilesApi& files);
 
 // The two Settings menu commands: copy, then show the closing message as a
 // plain message box.
-void BackupSystemFiles(platform::FilesApi& files, platform::ProfileApi& profile, platform::DialogsApi& dialogs,
-    Family family);
+void BackupSystemFiles(
+    platform::FilesApi& files, platform::ProfileApi& profile, platform::DialogsApi& dialogs, Family family);
 void RestoreSystemFiles(platform::FilesApi& files, platform::ProfileApi& profile, platform::DialogsApi& dialogs);
 
 } // namespace ventaro::backup

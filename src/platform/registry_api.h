@@ -47,8 +47,9 @@ public:
     virtual long CreateKey(RegKey parent, const std::string& path, std::uint32_t access, RegKey& key) = 0;
     virtual long CloseKey(RegKey key) = 0;
     virtual long QueryValue(RegKey key, const std::string& name, RegValue& value) = 0;
-    virtual long SetValue(RegKey key, const std::string& name, std::uint32_t type, const std::uint8_t* data,
-        std::size_t size) = 0;
+    virtual long SetValue(
+        RegKey key, const std::string& name, std::uint32_t type, const std::uint8_t* data, std::size_t size)
+        = 0;
     virtual long DeleteValue(RegKey key, const std::string& name) = 0;
 };
 

@@ -13,7 +13,8 @@ class ShellApi {
 public:
     virtual ~ShellApi() = default;
     virtual long Execute(const std::string& verb, const std::string& file, const std::string& parameters,
-        const std::string& directory, int show) = 0;
+        const std::string& directory, int show)
+        = 0;
 };
 
 } // namespace ventaro::platform

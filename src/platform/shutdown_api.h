@@ -34,8 +34,9 @@ public:
     virtual bool OpenProcessToken(std::uint32_t access, TokenHandle& token) = 0;
     virtual void CloseToken(TokenHandle token) = 0;
     virtual bool LookupPrivilege(const std::string& name, Luid& luid) = 0;
-    virtual bool AdjustTokenPrivileges(TokenHandle token, const TokenPrivileges& state, TokenPrivileges& previous,
-        std::uint32_t& returnLength) = 0;
+    virtual bool AdjustTokenPrivileges(
+        TokenHandle token, const TokenPrivileges& state, TokenPrivileges& previous, std::uint32_t& returnLength)
+        = 0;
     virtual bool ExitSystem(std::uint32_t flags, std::uint32_t reason) = 0;
 };
 

@@ -41,13 +41,18 @@ std::int32_t Flag(SettingsPanel& panel, std::string_view option) { return IsChec
 // The writes a writer makes, each at its catalogued place.
 class Writer {
 public:
-    Writer(platform::Platform& platform) : platform_(platform), reg_(platform.registry) { reg_.SetRootKey(kLocalMachine); }
+    Writer(platform::Platform& platform)
+        : platform_(platform)
+        , reg_(platform.registry)
+    {
+        reg_.SetRootKey(kLocalMachine);
+    }
 
     void Integer(V value, std::int32_t number, bool otherForm = false)
     {
         const Key& key = *Row(value).key;
-        WriteRegistryInteger(platform_.registry, key.root, std::string(otherForm ? key.otherForm : key.path), Name(value),
-            number);
+        WriteRegistryInteger(
+            platform_.registry, key.root, std::string(otherForm ? key.otherForm : key.path), Name(value), number);
     }
 
     // Strings go through the INI-style write: the parent is opened with
@@ -59,7 +64,10 @@ public:
         reg_.OpenKey(path, true);
     }
     void OpenParentOf(const Key& key, bool fromRoot) { Open(ParentPath(key, fromRoot)); }
-    void String(V value, const std::string& text) { reg_.WriteString(std::string(Section(*Row(value).key)), Name(value), text); }
+    void String(V value, const std::string& text)
+    {
+        reg_.WriteString(std::string(Section(*Row(value).key)), Name(value), text);
+    }
 
     void Byte(V value, std::uint8_t byte, bool fromRoot = false)
     {
@@ -158,8 +166,8 @@ void ApplySettingsNT(platform::Platform& platform, SettingsPanel& panel)
     CheckFields(panel, {"Edit1", "Edit4", "Edit5", "Edit2", "Edit6", "Edit7"});
 
     Writer w(platform);
-    for (const auto path : {N11.path, N1.otherForm, N11.otherForm, N2.path, N6.path, N5.path, N8.path, N9.path, N7.path,
-             N3.path})
+    for (const auto path :
+        {N11.path, N1.otherForm, N11.otherForm, N2.path, N6.path, N5.path, N8.path, N9.path, N7.path, N3.path})
         w.CreateKey(path);
     w.Integer(V::N1_DefaultTTL, Number(panel, "Edit1"), true);
     w.Integer(V::N1_EnablePMTUDiscovery, Flag(panel, "CheckBox2"));

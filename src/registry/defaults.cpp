@@ -19,15 +19,18 @@ using platform::kLocalMachine;
 
 namespace {
 
-constexpr const char* kRestartQuestion = "Windows Default settings have been restored. Before using the new settings you "
-                                         "must restart your computer. Do you wish to reboot now? ";
+constexpr const char* kRestartQuestion
+    = "Windows Default settings have been restored. Before using the new settings you "
+      "must restart your computer. Do you wish to reboot now? ";
 
 std::string Name(V value) { return std::string(Row(value).name); }
 
 // One registry object for the whole form, rooted at HKEY_LOCAL_MACHINE.
 class Restorer {
 public:
-    explicit Restorer(platform::Platform& platform) : platform_(platform), reg_(platform.registry)
+    explicit Restorer(platform::Platform& platform)
+        : platform_(platform)
+        , reg_(platform.registry)
     {
         reg_.SetRootKey(kLocalMachine);
     }

@@ -4,7 +4,11 @@
 
 namespace ventaro {
 
-TIniFile::TIniFile(platform::ProfileApi& api, std::string fileName) : api_(api), fileName_(std::move(fileName)) {}
+TIniFile::TIniFile(platform::ProfileApi& api, std::string fileName)
+    : api_(api)
+    , fileName_(std::move(fileName))
+{
+}
 
 TIniFile::~TIniFile() { api_.Flush(fileName_); }
 

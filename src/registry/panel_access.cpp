@@ -7,8 +7,7 @@ namespace ventaro {
 namespace {
 
 // Every name the engine uses is one of the panel's; a slip is a program error.
-template <class T>
-T& Find(SettingsPanel& panel, std::string_view name)
+template <class T> T& Find(SettingsPanel& panel, std::string_view name)
 {
     if (auto* control = panel.Panel2.Owner().Find<T>(name))
         return *control;
@@ -17,14 +16,20 @@ T& Find(SettingsPanel& panel, std::string_view name)
 
 } // namespace
 
-std::string FieldText(SettingsPanel& panel, std::string_view field) { return Find<controls::TEdit>(panel, field).Text(); }
+std::string FieldText(SettingsPanel& panel, std::string_view field)
+{
+    return Find<controls::TEdit>(panel, field).Text();
+}
 
 void SetFieldText(SettingsPanel& panel, std::string_view field, const std::string& text)
 {
     Find<controls::TEdit>(panel, field).SetText(text);
 }
 
-bool IsChecked(SettingsPanel& panel, std::string_view option) { return Find<controls::TglCheckBox>(panel, option).Checked(); }
+bool IsChecked(SettingsPanel& panel, std::string_view option)
+{
+    return Find<controls::TglCheckBox>(panel, option).Checked();
+}
 
 void SetChecked(SettingsPanel& panel, std::string_view option, bool checked)
 {

@@ -24,7 +24,10 @@ namespace {
 // was closed, and the rules that turn what it finds into panel state.
 class Reader {
 public:
-    Reader(platform::Platform& platform, SettingsPanel& panel) : platform_(platform), panel_(panel), reg_(platform.registry)
+    Reader(platform::Platform& platform, SettingsPanel& panel)
+        : platform_(platform)
+        , panel_(panel)
+        , reg_(platform.registry)
     {
         reg_.SetRootKey(kLocalMachine);
     }

@@ -36,7 +36,10 @@ ScopedKey::~ScopedKey()
         api_->CloseKey(key_);
 }
 
-TRegistry::TRegistry(RegistryApi& api) : api_(api) {}
+TRegistry::TRegistry(RegistryApi& api)
+    : api_(api)
+{
+}
 
 TRegistry::~TRegistry() { CloseKey(); }
 
@@ -77,8 +80,8 @@ bool TRegistry::OpenKey(const std::string& path, bool canCreate)
 bool TRegistry::OpenKeyReadOnly(const std::string& path)
 {
     // Plain read first; users with fewer rights may still query values.
-    static constexpr std::uint32_t kTries[] = {kKeyRead, 0x20000 | kKeyQueryValue | kKeyEnumerateSubKeys,
-        kKeyQueryValue};
+    static constexpr std::uint32_t kTries[]
+        = {kKeyRead, 0x20000 | kKeyQueryValue | kKeyEnumerateSubKeys, kKeyQueryValue};
     const Resolved r = Resolve(path);
     for (const auto access : kTries) {
         RegKey key = 0;
@@ -191,15 +194,16 @@ RegKey TRegistry::OpenRaw(const std::string& path)
     return api_.OpenKey(r.base, r.path, access_, key) == kSuccess ? key : 0;
 }
 
-TRegistry::KeySwap::KeySwap(TRegistry& owner, RegKey key) : owner_(owner), old_(owner.current_)
+TRegistry::KeySwap::KeySwap(TRegistry& owner, RegKey key)
+    : owner_(owner)
+    , old_(owner.current_)
 {
     owner.current_ = key;
 }
 
 TRegistry::KeySwap::~KeySwap() { owner_.current_ = old_; }
 
-template <typename Action>
-bool TRegIniFile::WithSection(const std::string& section, Action&& action)
+template <typename Action> bool TRegIniFile::WithSection(const std::string& section, Action&& action)
 {
     ScopedKey key(Api(), OpenRaw(section));
     if (key.Get() == 0)
@@ -239,8 +243,8 @@ std::int32_t ReadRegistryInteger(RegistryApi& api, RegKey root, const std::strin
     return reg.ValueExists(name) ? reg.ReadInteger(name) : 0;
 }
 
-void WriteRegistryInteger(RegistryApi& api, RegKey root, const std::string& path, const std::string& name,
-    std::int32_t value)
+void WriteRegistryInteger(
+    RegistryApi& api, RegKey root, const std::string& path, const std::string& name, std::int32_t value)
 {
     TRegistry reg(api);
     reg.SetRootKey(root);

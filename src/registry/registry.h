@@ -13,8 +13,16 @@ enum class RegDataType { None, String, ExpandString, Integer, Binary };
 // A registry key handle that closes itself; never closes the predefined roots.
 class ScopedKey {
 public:
-    ScopedKey(platform::RegistryApi& api, platform::RegKey key) : api_(&api), key_(key) {}
-    ScopedKey(ScopedKey&& other) noexcept : api_(other.api_), key_(other.Release()) {}
+    ScopedKey(platform::RegistryApi& api, platform::RegKey key)
+        : api_(&api)
+        , key_(key)
+    {
+    }
+    ScopedKey(ScopedKey&& other) noexcept
+        : api_(other.api_)
+        , key_(other.Release())
+    {
+    }
     ScopedKey& operator=(ScopedKey&&) = delete;
     ScopedKey(const ScopedKey&) = delete;
     ScopedKey& operator=(const ScopedKey&) = delete;
@@ -103,8 +111,8 @@ private:
 // Each call leaves the open key as it found it.
 class TRegIniFile : public TRegistry {
 public:
-    using TRegistry::TRegistry;
     using TRegistry::ReadString;
+    using TRegistry::TRegistry;
     using TRegistry::WriteString;
 
     std::string ReadString(const std::string& section, const std::string& ident, const std::string& fallback);
@@ -113,14 +121,13 @@ public:
     void DeleteKey(const std::string& section, const std::string& ident);
 
 private:
-    template <typename Action>
-    bool WithSection(const std::string& section, Action&& action);
+    template <typename Action> bool WithSection(const std::string& section, Action&& action);
 };
 
 // Ventaro's own integer access: a fresh object with full access each call.
 // A key that is missing or cannot be opened for writing reads as 0.
-std::int32_t ReadRegistryInteger(platform::RegistryApi& api, platform::RegKey root, const std::string& path,
-    const std::string& name);
+std::int32_t ReadRegistryInteger(
+    platform::RegistryApi& api, platform::RegKey root, const std::string& path, const std::string& name);
 // Never creates the key: writing into a missing one raises "Failed to set data".
 void WriteRegistryInteger(platform::RegistryApi& api, platform::RegKey root, const std::string& path,
     const std::string& name, std::int32_t value);

@@ -31,7 +31,11 @@ namespace {
 // The process token, closed on every path out.
 class ScopedToken {
 public:
-    ScopedToken(ShutdownApi& api, std::uint32_t access) : api_(api) { opened_ = api.OpenProcessToken(access, token_); }
+    ScopedToken(ShutdownApi& api, std::uint32_t access)
+        : api_(api)
+    {
+        opened_ = api.OpenProcessToken(access, token_);
+    }
     ~ScopedToken()
     {
         if (opened_)
@@ -92,9 +96,9 @@ void Restart(Platform& platform, RestartMethod method)
 
 void PromptRestart(Platform& platform, std::string_view connectionName)
 {
-    const std::string text = "Your " + std::string(connectionName) +
-        " connection has been Optimized. Before using the new settings you must restart your computer. Do you wish "
-        "to reboot now? ";
+    const std::string text = "Your " + std::string(connectionName)
+        + " connection has been Optimized. Before using the new settings you must restart your computer. Do you wish "
+          "to reboot now? ";
     if (platform.dialogs.Show(DialogKind::Confirmation, text) != DialogResult::Yes)
         return;
     Restart(platform, Dispatch(ClassifyWindowsVersion(platform.version)).restartAfterOptimize);

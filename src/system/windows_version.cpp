@@ -7,8 +7,8 @@ namespace {
 
 constexpr int kFirst = static_cast<int>(WindowsVersion::Unknown);
 
-constexpr std::array<std::string_view, 8> kNames = {"Unknown", "Windows 95", "Windows 98",
-    "Windows 98 Second Edition", "Windows Millennium", "Windows NT 4.0", "Windows 2000", "Windows XP"};
+constexpr std::array<std::string_view, 8> kNames = {"Unknown", "Windows 95", "Windows 98", "Windows 98 Second Edition",
+    "Windows Millennium", "Windows NT 4.0", "Windows 2000", "Windows XP"};
 
 using enum Family;
 constexpr std::array<VersionDispatch, 8> kDispatch = {{
@@ -49,7 +49,7 @@ WindowsVersion ClassifyWindowsVersion(platform::VersionApi& api)
         case 10:
             // Second Edition reports " A " as its service-pack text.
             return info.csdVersion[0] != '\0' && info.csdVersion[1] == 'A' ? WindowsVersion::Windows98SE
-                                                                            : WindowsVersion::Windows98;
+                                                                           : WindowsVersion::Windows98;
         case 90:
             return WindowsVersion::WindowsME;
         }

@@ -42,10 +42,7 @@ public:
         registry_.Deny(root, path, platform::MemoryRegistry::Denial::None);
     }
     bool KeyExists(platform::RegKey root, const std::string& path) override { return registry_.KeyExists(root, path); }
-    void DeleteKeyTree(platform::RegKey root, const std::string& path) override
-    {
-        registry_.DeleteKeyTree(root, path);
-    }
+    void DeleteKeyTree(platform::RegKey root, const std::string& path) override { registry_.DeleteKeyTree(root, path); }
     std::string ReadFile(const std::string& path) override
     {
         std::ifstream in(HostPath(path), std::ios::binary);

@@ -45,8 +45,7 @@ protected:
     }
 
     // Runs the call and returns the text it raised, or "" when it raised nothing.
-    template <typename Call>
-    static std::string Raised(Call&& call)
+    template <typename Call> static std::string Raised(Call&& call)
     {
         try {
             call();
@@ -254,7 +253,8 @@ TEST_F(RegistryContract, WriteWithNoKeyOpenFails)
 
 TEST_F(RegistryContract, WriteRegistryIntegerNeverCreatesItsKey)
 {
-    EXPECT_EQ(Raised([&] { WriteRegistryInteger(Api(), kCurrentUser, Path("Missing"), "MaxConnectionsPerServer", 20); }),
+    EXPECT_EQ(
+        Raised([&] { WriteRegistryInteger(Api(), kCurrentUser, Path("Missing"), "MaxConnectionsPerServer", 20); }),
         "Failed to set data for 'MaxConnectionsPerServer'");
     EXPECT_FALSE(backend_->KeyExists(kCurrentUser, Path("Missing")));
 
@@ -313,8 +313,9 @@ protected:
 TEST_F(ProfileContract, PortLinesReplaceInPlaceAndAppendToTheirSection)
 {
     // No blank lines: Wine drops them when it rewrites a file, Windows keeps them.
-    backend_->WriteFile(File(), "; for 16-bit app support\r\n[fonts]\r\n[Ports]\r\nLPT1:=\r\ncom1:=9600,n,8,1,x\r\n"
-                                "[mail]\r\nMAPI=1\r\n");
+    backend_->WriteFile(File(),
+        "; for 16-bit app support\r\n[fonts]\r\n[Ports]\r\nLPT1:=\r\ncom1:=9600,n,8,1,x\r\n"
+        "[mail]\r\nMAPI=1\r\n");
     {
         TIniFile ini(backend_->Profile(), File());
         ini.WriteString("ports", "COM1:", "115200,n,8,1,x");
@@ -323,8 +324,9 @@ TEST_F(ProfileContract, PortLinesReplaceInPlaceAndAppendToTheirSection)
         EXPECT_EQ(ini.ReadString("Ports", "COM9:", "none"), "none");
         EXPECT_EQ(ini.ReadString("Nowhere", "COM1:", "none"), "none");
     }
-    EXPECT_EQ(backend_->ReadFile(File()), "; for 16-bit app support\r\n[fonts]\r\n[Ports]\r\nLPT1:=\r\n"
-                                          "com1:=115200,n,8,1,x\r\nCOM2:=115200,n,8,1,x\r\n[mail]\r\nMAPI=1\r\n");
+    EXPECT_EQ(backend_->ReadFile(File()),
+        "; for 16-bit app support\r\n[fonts]\r\n[Ports]\r\nLPT1:=\r\n"
+        "com1:=115200,n,8,1,x\r\nCOM2:=115200,n,8,1,x\r\n[mail]\r\nMAPI=1\r\n");
 }
 
 TEST_F(ProfileContract, MissingSectionIsAppended)
@@ -335,7 +337,8 @@ TEST_F(ProfileContract, MissingSectionIsAppended)
         ini.WriteString("Ports", "COM1:", "9600,n,8,1,x");
         ini.WriteString("Ports", "COM2:", "9600,n,8,1,x");
     }
-    EXPECT_EQ(backend_->ReadFile(File()), "[mail]\r\nMAPI=1\r\n[Ports]\r\nCOM1:=9600,n,8,1,x\r\nCOM2:=9600,n,8,1,x\r\n");
+    EXPECT_EQ(
+        backend_->ReadFile(File()), "[mail]\r\nMAPI=1\r\n[Ports]\r\nCOM1:=9600,n,8,1,x\r\nCOM2:=9600,n,8,1,x\r\n");
 }
 
 TEST_F(ProfileContract, ReadsAreCutAt2047Characters)

@@ -74,10 +74,7 @@ public:
         }
         return true;
     }
-    void AllowWrite(platform::RegKey root, const std::string& path) override
-    {
-        SetKeyDacl(root, path, KEY_ALL_ACCESS);
-    }
+    void AllowWrite(platform::RegKey root, const std::string& path) override { SetKeyDacl(root, path, KEY_ALL_ACCESS); }
     bool KeyExists(platform::RegKey root, const std::string& path) override
     {
         HKEY key = nullptr;

@@ -60,8 +60,9 @@ TEST_F(ApplierTest, Win9xWriterWithTheModemPreset)
     EXPECT_EQ(Byte(HKLM, Svc("VxD\\VCACHE"), "Start"), 1);
     EXPECT_EQ(Dword(HKCU, kInternetSettings, "MaxConnectionsPerServer"), 4u);
     EXPECT_EQ(Dword(HKCU, kInternetSettings, "MaxConnectionsPer1_0Server"), 8u);
-    EXPECT_EQ(WinIni(), "[Ports]\r\nCOM1:=921600,n,8,1,p\r\nCOM2:=921600,n,8,1,p\r\nCOM3:=921600,n,8,1,p\r\n"
-                        "COM4:=921600,n,8,1,p\r\nCOM5:=921600,n,8,1,p\r\n");
+    EXPECT_EQ(WinIni(),
+        "[Ports]\r\nCOM1:=921600,n,8,1,p\r\nCOM2:=921600,n,8,1,p\r\nCOM3:=921600,n,8,1,p\r\n"
+        "COM4:=921600,n,8,1,p\r\nCOM5:=921600,n,8,1,p\r\n");
     EXPECT_EQ(panel.Edit2.Text(), "576") << "the panel is not changed";
 }
 
@@ -138,7 +139,7 @@ struct BadField {
 
 void PrintTo(const BadField& c, std::ostream* os) { *os << static_cast<int>(c.version) << "/" << c.field; }
 
-class ApplierBadField : public ApplierTest, public testing::WithParamInterface<BadField> {};
+class ApplierBadField : public ApplierTest, public testing::WithParamInterface<BadField> { };
 
 TEST_P(ApplierBadField, RefusedBeforeAnyWrite)
 {

@@ -29,10 +29,7 @@ public:
     }
 };
 
-std::string At(const char* folder, std::string_view name)
-{
-    return std::string(folder) + "\\" + std::string(name);
-}
+std::string At(const char* folder, std::string_view name) { return std::string(folder) + "\\" + std::string(name); }
 
 class BackupTest : public testing::Test {
 protected:
@@ -124,11 +121,11 @@ struct AttributeCase {
 
 void PrintTo(const AttributeCase& c, std::ostream* os) { *os << c.label; }
 
-const auto kAttributeCases = testing::Values(AttributeCase{"ReadOnly", MemoryFiles::ReadOnly},
-    AttributeCase{"Hidden", MemoryFiles::Hidden}, AttributeCase{"System", MemoryFiles::System},
-    AttributeCase{"All", kReadOnlyHiddenSystem});
+const auto kAttributeCases
+    = testing::Values(AttributeCase{"ReadOnly", MemoryFiles::ReadOnly}, AttributeCase{"Hidden", MemoryFiles::Hidden},
+        AttributeCase{"System", MemoryFiles::System}, AttributeCase{"All", kReadOnlyHiddenSystem});
 
-class OverwriteTest : public BackupTest, public testing::WithParamInterface<AttributeCase> {};
+class OverwriteTest : public BackupTest, public testing::WithParamInterface<AttributeCase> { };
 
 TEST_P(OverwriteTest, BackupResetsAndOverwritesAnEarlierCopy)
 {
@@ -229,8 +226,9 @@ TEST_F(NTBackupTest, SavesTheIniFilesAndSaysTheHivesAreNotThere)
     EXPECT_EQ(files.Copies().size(), 2u);
     EXPECT_EQ(Bytes(kBackup, "Win.ini"), "nt win.ini");
     EXPECT_FALSE(files.FileExists(At(kBackup, "System.dat")));
-    EXPECT_EQ(Message(), "Your current settings have been saved.\n\n"
-                         "On this version of Windows, System.dat and User.dat do not exist in C:\\WINDOWS.");
+    EXPECT_EQ(Message(),
+        "Your current settings have been saved.\n\n"
+        "On this version of Windows, System.dat and User.dat do not exist in C:\\WINDOWS.");
 }
 
 TEST_F(NTBackupTest, LeavesOlderHiveCopiesAlone)
@@ -252,8 +250,9 @@ TEST_F(NTBackupTest, NamesOnlyTheHiveThatIsMissing)
     BackupSystemFiles(files, profile, dialogs, Family::NT);
 
     EXPECT_EQ(Bytes(kBackup, "System.dat"), "left over system.dat");
-    EXPECT_EQ(Message(), "Your current settings have been saved.\n\n"
-                         "On this version of Windows, User.dat does not exist in C:\\WINDOWS.");
+    EXPECT_EQ(Message(),
+        "Your current settings have been saved.\n\n"
+        "On this version of Windows, User.dat does not exist in C:\\WINDOWS.");
 }
 
 TEST_F(NTBackupTest, AFailureIsListedBeforeTheHiveNote)
@@ -262,9 +261,10 @@ TEST_F(NTBackupTest, AFailureIsListedBeforeTheHiveNote)
 
     BackupSystemFiles(files, profile, dialogs, Family::NT);
 
-    EXPECT_EQ(Message(), "These files could not be saved to C:\\Tools\\Backup:\n\n"
-                         "Win.ini: The process cannot access the file because it is being used by another process.\n\n"
-                         "On this version of Windows, System.dat and User.dat do not exist in C:\\WINDOWS.");
+    EXPECT_EQ(Message(),
+        "These files could not be saved to C:\\Tools\\Backup:\n\n"
+        "Win.ini: The process cannot access the file because it is being used by another process.\n\n"
+        "On this version of Windows, System.dat and User.dat do not exist in C:\\WINDOWS.");
 }
 
 // A copy that the system refuses, and how the message names the reason.
@@ -292,8 +292,8 @@ TEST_P(CopyFailureTest, BackupNamesTheFileAndGoesOnWithTheRest)
 
     BackupSystemFiles(files, profile, dialogs, Family::Win9x);
 
-    EXPECT_EQ(Message(), std::string("These files could not be saved to C:\\Tools\\Backup:\n\nUser.dat: ")
-            + GetParam().reason);
+    EXPECT_EQ(Message(),
+        std::string("These files could not be saved to C:\\Tools\\Backup:\n\nUser.dat: ") + GetParam().reason);
     EXPECT_FALSE(files.FileExists(At(kBackup, "User.dat")));
     EXPECT_EQ(Bytes(kBackup, "Win.ini"), "windows win.ini");
 }
@@ -306,8 +306,8 @@ TEST_P(CopyFailureTest, RestoreNamesTheFileAndGoesOnWithTheRest)
 
     RestoreSystemFiles(files, profile, dialogs);
 
-    EXPECT_EQ(Message(), std::string("These files could not be restored to C:\\WINDOWS:\n\nSystem.ini: ")
-            + GetParam().reason);
+    EXPECT_EQ(Message(),
+        std::string("These files could not be restored to C:\\WINDOWS:\n\nSystem.ini: ") + GetParam().reason);
     EXPECT_EQ(Bytes(kWindows, "System.ini"), "windows system.ini");
     EXPECT_EQ(Bytes(kWindows, "Win.ini"), "backup Win.ini");
 }
@@ -329,9 +329,10 @@ TEST_F(BackupTest, EveryFailedFileIsNamedInOrder)
 
     BackupSystemFiles(files, profile, dialogs, Family::Win9x);
 
-    EXPECT_EQ(Message(), "These files could not be saved to C:\\Tools\\Backup:\n\n"
-                         "System.dat: The process cannot access the file because it is being used by another process.\n"
-                         "Win.ini: access denied");
+    EXPECT_EQ(Message(),
+        "These files could not be saved to C:\\Tools\\Backup:\n\n"
+        "System.dat: The process cannot access the file because it is being used by another process.\n"
+        "Win.ini: access denied");
 }
 
 TEST_F(BackupTest, ABackupFolderThatCannotBeCreatedIsAnError)
@@ -378,7 +379,7 @@ struct FolderCase {
     const char* folder;
 };
 
-class BackupFolderTest : public testing::TestWithParam<FolderCase> {};
+class BackupFolderTest : public testing::TestWithParam<FolderCase> { };
 
 TEST_P(BackupFolderTest, SitsBesideTheExecutable)
 {

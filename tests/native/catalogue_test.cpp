@@ -41,12 +41,13 @@ bool KnownValue(const std::string& path, const std::string& name)
 {
     for (const auto& row : catalogue::Values())
         for (const auto form : {row.key->path, row.key->otherForm})
-            if (!form.empty() && Normal(std::string(form)) == Normal(path) && Normal(std::string(row.name)) == Normal(name))
+            if (!form.empty() && Normal(std::string(form)) == Normal(path)
+                && Normal(std::string(row.name)) == Normal(name))
                 return true;
     return false;
 }
 
-class CatalogueWalk : public EngineFixture, public testing::WithParamInterface<WindowsVersion> {};
+class CatalogueWalk : public EngineFixture, public testing::WithParamInterface<WindowsVersion> { };
 
 TEST_P(CatalogueWalk, EveryAccessIsCatalogued)
 {
@@ -65,8 +66,8 @@ TEST_P(CatalogueWalk, EveryAccessIsCatalogued)
     for (const auto& access : sys.registry.Log()) {
         // Paths are logged from the root; the user's keys are told apart by root elsewhere.
         EXPECT_TRUE(KnownKey(access.key)) << access.key;
-        if (access.kind == Access::Kind::Query || access.kind == Access::Kind::Set ||
-            access.kind == Access::Kind::Delete) {
+        if (access.kind == Access::Kind::Query || access.kind == Access::Kind::Set
+            || access.kind == Access::Kind::Delete) {
             EXPECT_TRUE(KnownValue(access.key, access.value)) << access.key << " : " << access.value;
             ++values;
         }

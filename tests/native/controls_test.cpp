@@ -170,7 +170,7 @@ TEST(ObserverTest, SeesEachRealChangeOnceAndBeforeHandlers)
     recorder.seen.clear();
 
     a.Click();
-    a.SetChecked(true); // no change
+    a.SetChecked(true);    // no change
     edit.SetEnabled(true); // no change
     edit.SetEnabled(false);
     edit.SetColor(Color::clBtnFace);

@@ -13,7 +13,7 @@ struct ConvertCase {
 
 void PrintTo(const ConvertCase& c, std::ostream* os) { *os << '"' << c.text << '"'; }
 
-class ConvertTest : public testing::TestWithParam<ConvertCase> {};
+class ConvertTest : public testing::TestWithParam<ConvertCase> { };
 
 TEST_P(ConvertTest, ConvertsOrRefuses)
 {
@@ -34,14 +34,14 @@ TEST_P(ConvertTest, ConvertsOrRefuses)
 INSTANTIATE_TEST_SUITE_P(Texts, ConvertTest,
     testing::Values(ConvertCase{"576", 576}, ConvertCase{" 576", 576}, ConvertCase{"   +576", 576},
         ConvertCase{"576 ", std::nullopt}, ConvertCase{"$240", 576}, ConvertCase{"0x240", 576},
-        ConvertCase{"0X240", 576}, ConvertCase{"-$10", -16}, ConvertCase{"-40", -40},
-        ConvertCase{"", std::nullopt}, ConvertCase{"   ", std::nullopt}, ConvertCase{"+", std::nullopt},
-        ConvertCase{"$", std::nullopt}, ConvertCase{"0x", std::nullopt}, ConvertCase{"1.5", std::nullopt},
-        ConvertCase{"abc", std::nullopt}, ConvertCase{"12a", std::nullopt}, ConvertCase{"- 5", std::nullopt},
-        ConvertCase{"\t5", std::nullopt}, ConvertCase{"9223372036854775807", INT64_MAX},
-        ConvertCase{"-9223372036854775808", INT64_MIN}, ConvertCase{"9223372036854775808", std::nullopt},
-        ConvertCase{"99999999999999999999", std::nullopt}, ConvertCase{"$FFFFFFFFFFFFFFFF", -1},
-        ConvertCase{"$1FFFFFFFFFFFFFFFF", std::nullopt}, ConvertCase{"4294967295", 4294967295LL}));
+        ConvertCase{"0X240", 576}, ConvertCase{"-$10", -16}, ConvertCase{"-40", -40}, ConvertCase{"", std::nullopt},
+        ConvertCase{"   ", std::nullopt}, ConvertCase{"+", std::nullopt}, ConvertCase{"$", std::nullopt},
+        ConvertCase{"0x", std::nullopt}, ConvertCase{"1.5", std::nullopt}, ConvertCase{"abc", std::nullopt},
+        ConvertCase{"12a", std::nullopt}, ConvertCase{"- 5", std::nullopt}, ConvertCase{"\t5", std::nullopt},
+        ConvertCase{"9223372036854775807", INT64_MAX}, ConvertCase{"-9223372036854775808", INT64_MIN},
+        ConvertCase{"9223372036854775808", std::nullopt}, ConvertCase{"99999999999999999999", std::nullopt},
+        ConvertCase{"$FFFFFFFFFFFFFFFF", -1}, ConvertCase{"$1FFFFFFFFFFFFFFFF", std::nullopt},
+        ConvertCase{"4294967295", 4294967295LL}));
 
 TEST(ConvertTest, RegistryTakesLow32Bits)
 {
@@ -56,7 +56,7 @@ struct BoxCase {
 
 void PrintTo(const BoxCase& c, std::ostream* os) { *os << '"' << c.message << '"'; }
 
-class ErrorBoxTextTest : public testing::TestWithParam<BoxCase> {};
+class ErrorBoxTextTest : public testing::TestWithParam<BoxCase> { };
 
 TEST_P(ErrorBoxTextTest, AddsFullStopOnlyAfterCharactersPastTheDot)
 {

@@ -61,7 +61,8 @@ TEST_F(DefaultsTest, Windows98FormWritesAndDeletes)
     // NetTrans\0000 keeps an IPMTU of 1500; the other bindings lose all three.
     EXPECT_EQ(Sz(HKLM, Svc("Class\\NetTrans\\0000"), "IPMTU"), "1500");
     EXPECT_FALSE(Has(HKLM, Svc("Class\\NetTrans\\0000"), "MaxMTU"));
-    for (const char* binding : {"Class\\NetTrans\\0001", "Class\\NetTrans\\0002", "Class\\Net\\0000", "Class\\Net\\0001"})
+    for (const char* binding :
+        {"Class\\NetTrans\\0001", "Class\\NetTrans\\0002", "Class\\Net\\0000", "Class\\Net\\0001"})
         for (const char* name : {"MaxMTU", "MaxMSS", "IPMTU"})
             EXPECT_FALSE(Has(HKLM, Svc(binding), name)) << binding << " " << name;
     // Values named like the binding subkeys go; the subkeys stay.
@@ -73,11 +74,13 @@ TEST_F(DefaultsTest, Windows98FormWritesAndDeletes)
     EXPECT_EQ(Byte(HKLM, Svc("VxD\\COMBUFF"), "Start"), 0);
     EXPECT_FALSE(Has(HKCU, kInternetSettings, "MaxConnectionsPerServer"));
     EXPECT_FALSE(Has(HKCU, kInternetSettings, "MaxConnectionsPer1_0Server"));
-    EXPECT_EQ(WinIni(), "[Ports]\r\nCOM1:=9600,n,8,1,x\r\nCOM2:=9600,n,8,1,x\r\nCOM3:=9600,n,8,1,x\r\n"
-                        "COM4:=9600,n,8,1,x\r\nCOM5:=9600,n,8,1,x\r\n");
+    EXPECT_EQ(WinIni(),
+        "[Ports]\r\nCOM1:=9600,n,8,1,x\r\nCOM2:=9600,n,8,1,x\r\nCOM3:=9600,n,8,1,x\r\n"
+        "COM4:=9600,n,8,1,x\r\nCOM5:=9600,n,8,1,x\r\n");
     ASSERT_EQ(sys.dialogs.shown.size(), 1u);
-    EXPECT_EQ(sys.dialogs.shown[0].text, "Windows Default settings have been restored. Before using the new settings "
-                                         "you must restart your computer. Do you wish to reboot now? ");
+    EXPECT_EQ(sys.dialogs.shown[0].text,
+        "Windows Default settings have been restored. Before using the new settings "
+        "you must restart your computer. Do you wish to reboot now? ");
 }
 
 TEST_F(DefaultsTest, Windows95FormKeepsWhatOnlyWindows98Added)

@@ -154,15 +154,14 @@ protected:
     {
         std::size_t n = 0;
         for (const auto& access : sys.registry.Log())
-            if (access.kind == platform::MemoryRegistry::Access::Kind::Set ||
-                access.kind == platform::MemoryRegistry::Access::Kind::Create ||
-                access.kind == platform::MemoryRegistry::Access::Kind::Delete)
+            if (access.kind == platform::MemoryRegistry::Access::Kind::Set
+                || access.kind == platform::MemoryRegistry::Access::Kind::Create
+                || access.kind == platform::MemoryRegistry::Access::Kind::Delete)
                 ++n;
         return n;
     }
 
-    template <typename Call>
-    static std::string Raised(Call&& call)
+    template <typename Call> static std::string Raised(Call&& call)
     {
         try {
             call();

@@ -142,7 +142,7 @@ TEST_F(CustomModeTest, ClickedAgainUnlocksAndChecksCustomAgain)
 {
     panel.glCheckBox3.Click();
     panel.RadioButton4.Click();
-    panel.RadioButton5.Click(); // TTL 32 locks Edit1
+    panel.RadioButton5.Click();  // TTL 32 locks Edit1
     panel.RadioButton16.Click(); // Multiple locks Edit4 and opens the list
     const auto before = testing_support::Snap(form);
     panel.RadioButton4.Click();

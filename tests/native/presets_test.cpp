@@ -146,8 +146,8 @@ TEST_P(LockedFieldTest, EachValueGroupShowsTheOptionOfItsOwnValue)
 }
 
 // ISDN is the one type whose TTL and cache-size options differ from its values.
-INSTANTIATE_TEST_SUITE_P(Types, LockedFieldTest,
-    testing::Values(kExpected[0], kExpected[2], kExpected[3], kExpected[4]));
+INSTANTIATE_TEST_SUITE_P(
+    Types, LockedFieldTest, testing::Values(kExpected[0], kExpected[2], kExpected[3], kExpected[4]));
 
 TEST_F(PanelTest, IsdnShowsTheBroadbandOptionsBesideItsOwnValues)
 {

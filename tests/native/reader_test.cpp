@@ -31,7 +31,7 @@ struct TtlCase {
 
 void PrintTo(const TtlCase& c, std::ostream* os) { *os << c.label; }
 
-class ReaderTtl : public ReaderTest, public testing::WithParamInterface<TtlCase> {};
+class ReaderTtl : public ReaderTest, public testing::WithParamInterface<TtlCase> { };
 
 TEST_P(ReaderTtl, ShowsTheValueAndItsOption)
 {
@@ -101,8 +101,8 @@ TEST_F(ReaderTest, Win9xCacheSizeMissingEmptiesTheField)
 
 TEST_F(ReaderTest, NTKeepAliveRoundsHalvesToEven)
 {
-    const std::pair<std::uint32_t, const char*> cases[] = {
-        {600000, "600"}, {3600000, "3600"}, {1500, "2"}, {2500, "2"}, {3500, "4"}, {2501, "3"}, {499, "0"}};
+    const std::pair<std::uint32_t, const char*> cases[]
+        = {{600000, "600"}, {3600000, "3600"}, {1500, "2"}, {2500, "2"}, {3500, "4"}, {2501, "3"}, {499, "0"}};
     for (const auto& [ms, shown] : cases) {
         PutDword(HKLM, Svc("Netbt\\Parameters"), "SessionKeepAlive", ms);
         ReadAs(WindowsVersion::WindowsXP);
@@ -124,8 +124,8 @@ TEST_F(ReaderTest, NTMissingNumbersReadAsZeroAndFlagsUncheck)
     EXPECT_EQ(panel.Edit3.Text(), "0");
     EXPECT_EQ(panel.Edit1.Text(), "0");
     // "0" was already shown, so the TTL group still shows no option.
-    EXPECT_FALSE(panel.RadioButton5.Checked() || panel.RadioButton6.Checked() || panel.RadioButton7.Checked() ||
-        panel.RadioButton8.Checked());
+    EXPECT_FALSE(panel.RadioButton5.Checked() || panel.RadioButton6.Checked() || panel.RadioButton7.Checked()
+        || panel.RadioButton8.Checked());
 }
 
 TEST_F(ReaderTest, OneByteValues)
@@ -134,8 +134,8 @@ TEST_F(ReaderTest, OneByteValues)
         std::optional<std::uint8_t> slownet, start;
         bool slownetChecked, startChecked;
     };
-    const ByteCase cases[] = {{0, 1, true, true}, {1, 0, false, false}, {7, 2, false, false},
-        {std::nullopt, std::nullopt, false, false}};
+    const ByteCase cases[]
+        = {{0, 1, true, true}, {1, 0, false, false}, {7, 2, false, false}, {std::nullopt, std::nullopt, false, false}};
     for (const auto version : {WindowsVersion::Windows98SE, WindowsVersion::WindowsXP}) {
         for (const auto& c : cases) {
             sys.registry.DeleteKeyTree(HKLM, "System");

@@ -23,9 +23,9 @@ constexpr VersionRecord kWinXP{"Windows XP", 2, 5, 1};
 
 struct PromptCase {
     VersionRecord version;
-    const char* shellFile;      // what the shell is asked to run, or null
+    const char* shellFile; // what the shell is asked to run, or null
     const char* shellParameters;
-    const char* exitCall;       // the ExitWindows step, or null
+    const char* exitCall; // the ExitWindows step, or null
 };
 
 void PrintTo(const PromptCase& c, std::ostream* os) { *os << c.version.label; }
@@ -44,8 +44,9 @@ TEST_P(PromptRestartTest, YesRestartsTheRunningVersionItsOwnWay)
 
     ASSERT_EQ(sys.dialogs.shown.size(), 1u);
     EXPECT_EQ(sys.dialogs.shown[0].kind, platform::DialogKind::Confirmation);
-    EXPECT_EQ(sys.dialogs.shown[0].text, "Your extreme connection has been Optimized. Before using the new settings you "
-                                         "must restart your computer. Do you wish to reboot now? ");
+    EXPECT_EQ(sys.dialogs.shown[0].text,
+        "Your extreme connection has been Optimized. Before using the new settings you "
+        "must restart your computer. Do you wish to reboot now? ");
     if (c.shellFile) {
         ASSERT_EQ(sys.shell.calls.size(), 1u);
         EXPECT_EQ(sys.shell.calls[0].verb, "open");
@@ -102,8 +103,8 @@ TEST_F(ExitWindowsTest, FailedLookupSkipsTheAdjustmentButStillExits)
 {
     sys.shutdown.lookupSucceeds = false;
     ExitWindowsWithPrivilege(sys.api, 2);
-    const std::vector<std::string> expected = {"OpenProcessToken 40", "LookupPrivilegeValue SeShutdownPrivilege",
-        "CloseToken", "ExitWindows 2 0"};
+    const std::vector<std::string> expected
+        = {"OpenProcessToken 40", "LookupPrivilegeValue SeShutdownPrivilege", "CloseToken", "ExitWindows 2 0"};
     EXPECT_EQ(sys.shutdown.steps, expected);
 }
 

@@ -14,7 +14,6 @@
 
 namespace ventaro::test {
 
-
 // The whole in-memory platform, with a Windows folder on disk for Win.ini.
 struct TestPlatform {
     TestPlatform()
@@ -43,8 +42,8 @@ private:
     static std::filesystem::path MakeFolder()
     {
         static int counter = 0;
-        auto folder = std::filesystem::temp_directory_path() /
-            ("ventaro-windows-" + std::to_string(::getpid()) + "-" + std::to_string(++counter));
+        auto folder = std::filesystem::temp_directory_path()
+            / ("ventaro-windows-" + std::to_string(::getpid()) + "-" + std::to_string(++counter));
         std::filesystem::create_directories(folder);
         return folder;
     }

@@ -44,7 +44,7 @@ struct FlagCase {
 
 void PrintTo(const FlagCase& c, std::ostream* os) { *os << c.label; }
 
-class FirstUseFlag : public VentaroTest, public testing::WithParamInterface<FlagCase> {};
+class FirstUseFlag : public VentaroTest, public testing::WithParamInterface<FlagCase> { };
 
 TEST_P(FirstUseFlag, NoticeShowsOnlyWhenDue)
 {

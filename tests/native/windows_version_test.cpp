@@ -17,7 +17,7 @@ struct VersionCase {
 
 void PrintTo(const VersionCase& c, std::ostream* os) { *os << c.label; }
 
-class ClassifyTest : public testing::TestWithParam<VersionCase> {};
+class ClassifyTest : public testing::TestWithParam<VersionCase> { };
 
 TEST_P(ClassifyTest, ClassifiesTheReportedVersion)
 {

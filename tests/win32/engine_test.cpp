@@ -115,7 +115,7 @@ TEST_F(RealRegistryEngine, WindowsXP)
 {
     version.Set(2, 5, 1, "Service Pack 3");
     ReadCurrentSettings(api, panel);
-    panel.glCheckBox4.Click(); // DSL (PPPoE)
+    panel.glCheckBox4.Click();  // DSL (PPPoE)
     panel.glCheckBox12.Click(); // Automatic mode 3
     dialogs.answers = {platform::DialogResult::No};
     Optimize(api, panel);

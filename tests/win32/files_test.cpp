@@ -36,10 +36,7 @@ protected:
         RemoveDirectoryA(root.c_str());
     }
 
-    void Write(const std::string& path, const std::string& text)
-    {
-        std::ofstream(path, std::ios::binary) << text;
-    }
+    void Write(const std::string& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
     std::string Read(const std::string& path)
     {
         std::ifstream in(path, std::ios::binary);

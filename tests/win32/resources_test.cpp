@@ -14,13 +14,13 @@ struct IconCase {
     int size;
 };
 
-class IconTest : public testing::TestWithParam<IconCase> {};
+class IconTest : public testing::TestWithParam<IconCase> { };
 
 TEST_P(IconTest, LoadsAtItsSize)
 {
     const auto [id, size] = GetParam();
-    HICON icon = static_cast<HICON>(
-        LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id), IMAGE_ICON, size, size, 0));
+    HICON icon
+        = static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id), IMAGE_ICON, size, size, 0));
     ASSERT_NE(icon, nullptr) << GetLastError();
     ICONINFO info{};
     ASSERT_TRUE(GetIconInfo(icon, &info));
@@ -45,7 +45,7 @@ struct BitmapCase {
     int height;
 };
 
-class BitmapTest : public testing::TestWithParam<BitmapCase> {};
+class BitmapTest : public testing::TestWithParam<BitmapCase> { };
 
 TEST_P(BitmapTest, LoadsWithItsSize)
 {

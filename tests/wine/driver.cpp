@@ -59,8 +59,8 @@ std::string ReadString(HKEY root, const std::string& path, const std::string& na
     char buffer[4096] = {};
     DWORD size = sizeof buffer - 1;
     DWORD type = 0;
-    const bool ok = SHGetValueA(root, path.c_str(), name.c_str(), &type, buffer, &size) == ERROR_SUCCESS &&
-        type == REG_SZ;
+    const bool ok
+        = SHGetValueA(root, path.c_str(), name.c_str(), &type, buffer, &size) == ERROR_SUCCESS && type == REG_SZ;
     if (found)
         *found = ok;
     return ok ? std::string(buffer) : std::string();
@@ -71,8 +71,8 @@ DWORD ReadDword(HKEY root, const std::string& path, const std::string& name, boo
     DWORD value = 0;
     DWORD size = sizeof value;
     DWORD type = 0;
-    const bool ok = SHGetValueA(root, path.c_str(), name.c_str(), &type, &value, &size) == ERROR_SUCCESS &&
-        type == REG_DWORD;
+    const bool ok
+        = SHGetValueA(root, path.c_str(), name.c_str(), &type, &value, &size) == ERROR_SUCCESS && type == REG_DWORD;
     if (found)
         *found = ok;
     return ok ? value : 0;
@@ -254,7 +254,10 @@ void Ventaro::SendCommand(int id) { SendMessageA(main_, WM_COMMAND, MAKEWPARAM(i
 
 void Ventaro::PostCommand(int id) { PostMessageA(main_, WM_COMMAND, MAKEWPARAM(id, 0), 0); }
 
-bool Ventaro::WaitForExit(DWORD timeoutMs) { return WaitForSingleObject(process_.hProcess, timeoutMs) == WAIT_OBJECT_0; }
+bool Ventaro::WaitForExit(DWORD timeoutMs)
+{
+    return WaitForSingleObject(process_.hProcess, timeoutMs) == WAIT_OBJECT_0;
+}
 
 bool Ventaro::Running() const { return WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT; }
 

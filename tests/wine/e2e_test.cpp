@@ -53,7 +53,7 @@ struct VersionCase {
 
 void PrintTo(const VersionCase& c, std::ostream* os) { *os << c.wine; }
 
-class StatusLine : public EndToEnd, public testing::WithParamInterface<VersionCase> {};
+class StatusLine : public EndToEnd, public testing::WithParamInterface<VersionCase> { };
 
 TEST_P(StatusLine, NamesTheRunningWindows)
 {
@@ -86,8 +86,8 @@ TEST_F(EndToEnd, CablePresetAndF2WriteTheNTValues)
     EXPECT_EQ(ReadDword(HKEY_LOCAL_MACHINE, kTcpip, "DefaultTTL"), 64u);
     EXPECT_EQ(ReadDword(HKEY_LOCAL_MACHINE, kTcpip, "TcpWindowSize"), 256960u);
     EXPECT_EQ(ReadDword(HKEY_LOCAL_MACHINE, std::string(kTcpip) + "\\Interfaces\\interface", "MTU"), 1500u);
-    EXPECT_EQ(ReadDword(HKEY_LOCAL_MACHINE, "System\\CurrentControlSet\\Services\\Netbt\\Parameters",
-                  "SessionKeepAlive"),
+    EXPECT_EQ(
+        ReadDword(HKEY_LOCAL_MACHINE, "System\\CurrentControlSet\\Services\\Netbt\\Parameters", "SessionKeepAlive"),
         600000u);
     EXPECT_EQ(ReadDword(HKEY_CURRENT_USER, kInternetSettings, "MaxConnectionsPerServer"), 10u);
     const std::string winIni = ReadFile(WindowsFolder() + "\\win.ini");
@@ -110,8 +110,8 @@ TEST_F(EndToEnd, ModemPresetOnWindows98WritesTheWin9xValues)
 
     EXPECT_EQ(ReadString(HKEY_LOCAL_MACHINE, kMstcp, "DefaultTTL"), "128");
     EXPECT_EQ(ReadDword(HKEY_LOCAL_MACHINE, kMstcp, "DefaultRcvWindow"), 3216u);
-    EXPECT_EQ(ReadString(HKEY_LOCAL_MACHINE, "System\\CurrentControlSet\\Services\\Class\\NetTrans\\0000", "MaxMSS"),
-        "536");
+    EXPECT_EQ(
+        ReadString(HKEY_LOCAL_MACHINE, "System\\CurrentControlSet\\Services\\Class\\NetTrans\\0000", "MaxMSS"), "536");
     EXPECT_EQ(ReadDword(HKEY_LOCAL_MACHINE, std::string(kMstcp) + "\\Parameters", "GlobalMaxTcpWindoSize"), 3216u);
 }
 
@@ -176,7 +176,7 @@ TEST_F(EndToEnd, TypingGoesThroughTheMtuKeyFilterToThePanel)
 {
     Ventaro app;
     ASSERT_NE(app.WaitForMainWindow(), nullptr);
-    app.Click(Id("glCheckBox1")); // modem: receive window x6 of MTU - 40
+    app.Click(Id("glCheckBox1"));   // modem: receive window x6 of MTU - 40
     app.Click(Id("RadioButton11")); // MTU Custom enables the field
     ASSERT_TRUE(app.Enabled(Id("Edit2")));
     HWND edit = app.Control(Id("Edit2"));

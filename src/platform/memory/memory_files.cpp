@@ -48,10 +48,7 @@ void MemoryFiles::SetAttributes(const std::string& path, std::uint32_t attribute
     files_.at(Key(path)).attributes = attributes;
 }
 
-void MemoryFiles::FailCopies(const std::string& path, std::uint32_t error)
-{
-    failures_[Key(path)] = error;
-}
+void MemoryFiles::FailCopies(const std::string& path, std::uint32_t error) { failures_[Key(path)] = error; }
 
 std::optional<MemoryFiles::File> MemoryFiles::Get(const std::string& path) const
 {
@@ -61,15 +58,9 @@ std::optional<MemoryFiles::File> MemoryFiles::Get(const std::string& path) const
     return it->second;
 }
 
-bool MemoryFiles::FileExists(const std::string& path)
-{
-    return files_.contains(Key(path));
-}
+bool MemoryFiles::FileExists(const std::string& path) { return files_.contains(Key(path)); }
 
-bool MemoryFiles::DirectoryExists(const std::string& path)
-{
-    return folders_.contains(Key(path));
-}
+bool MemoryFiles::DirectoryExists(const std::string& path) { return folders_.contains(Key(path)); }
 
 bool MemoryFiles::CreateDirectory(const std::string& path)
 {

@@ -50,8 +50,8 @@ public:
 
 private:
     std::string executable_ = "C:\\Program Files\\Ventaro\\Ventaro.exe";
-    std::map<std::string, File> files_;        // by Key()
-    std::set<std::string> folders_;            // by Key()
+    std::map<std::string, File> files_; // by Key()
+    std::set<std::string> folders_;     // by Key()
     std::map<std::string, std::uint32_t> failures_;
     std::map<std::uint32_t, std::string> errorTexts_;
     std::vector<std::pair<std::string, std::string>> copies_;

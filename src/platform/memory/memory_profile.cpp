@@ -102,8 +102,8 @@ MemoryProfile::MemoryProfile(std::string windowsDirectory)
 {
 }
 
-std::string MemoryProfile::ReadString(const std::string& file, const std::string& section, const std::string& entry,
-    const std::string& fallback)
+std::string MemoryProfile::ReadString(
+    const std::string& file, const std::string& section, const std::string& entry, const std::string& fallback)
 {
     const Lines lines = Load(file);
     std::string result = fallback;
@@ -121,8 +121,8 @@ std::string MemoryProfile::ReadString(const std::string& file, const std::string
     return result;
 }
 
-bool MemoryProfile::WriteString(const std::string& file, const std::string& section, const std::string& entry,
-    const std::string& value)
+bool MemoryProfile::WriteString(
+    const std::string& file, const std::string& section, const std::string& entry, const std::string& value)
 {
     Lines lines = Load(file);
     const std::string line = Trim(entry) + "=" + value;

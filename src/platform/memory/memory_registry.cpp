@@ -51,8 +51,8 @@ const MemoryRegistry::Handle* MemoryRegistry::Find(RegKey key) const
     return it == handles_.end() ? nullptr : &it->second;
 }
 
-std::shared_ptr<MemoryRegistry::Node> MemoryRegistry::Walk(const std::shared_ptr<Node>& from,
-    const std::string& path, bool create, long& status) const
+std::shared_ptr<MemoryRegistry::Node> MemoryRegistry::Walk(
+    const std::shared_ptr<Node>& from, const std::string& path, bool create, long& status) const
 {
     auto node = from;
     for (const auto& name : SplitPath(path)) {
@@ -142,8 +142,8 @@ long MemoryRegistry::QueryValue(RegKey key, const std::string& name, RegValue& v
     return kSuccess;
 }
 
-long MemoryRegistry::SetValue(RegKey key, const std::string& name, std::uint32_t type, const std::uint8_t* data,
-    std::size_t size)
+long MemoryRegistry::SetValue(
+    RegKey key, const std::string& name, std::uint32_t type, const std::uint8_t* data, std::size_t size)
 {
     const Handle* handle = Find(key);
     if (!handle)

@@ -19,8 +19,8 @@ public:
     long CreateKey(RegKey parent, const std::string& path, std::uint32_t access, RegKey& key) override;
     long CloseKey(RegKey key) override;
     long QueryValue(RegKey key, const std::string& name, RegValue& value) override;
-    long SetValue(RegKey key, const std::string& name, std::uint32_t type, const std::uint8_t* data,
-        std::size_t size) override;
+    long SetValue(
+        RegKey key, const std::string& name, std::uint32_t type, const std::uint8_t* data, std::size_t size) override;
     long DeleteValue(RegKey key, const std::string& name) override;
 
     // Test set-up; paths are taken from the root, separated by backslashes.
@@ -56,8 +56,8 @@ private:
     };
 
     const Handle* Find(RegKey key) const;
-    std::shared_ptr<Node> Walk(const std::shared_ptr<Node>& from, const std::string& path, bool create,
-        long& status) const;
+    std::shared_ptr<Node> Walk(
+        const std::shared_ptr<Node>& from, const std::string& path, bool create, long& status) const;
     RegKey NewHandle(std::shared_ptr<Node> node, std::uint32_t access, std::string path);
 
     std::map<RegKey, Handle> handles_;

@@ -44,11 +44,11 @@ public:
         luid = Luid{19, 0};
         return lookupSucceeds;
     }
-    bool AdjustTokenPrivileges(TokenHandle, const TokenPrivileges& state, TokenPrivileges&,
-        std::uint32_t& returnLength) override
+    bool AdjustTokenPrivileges(
+        TokenHandle, const TokenPrivileges& state, TokenPrivileges&, std::uint32_t& returnLength) override
     {
-        steps.push_back("AdjustTokenPrivileges " + std::to_string(state.count) + " " +
-            std::to_string(state.luid.lowPart) + " " + std::to_string(state.attributes));
+        steps.push_back("AdjustTokenPrivileges " + std::to_string(state.count) + " "
+            + std::to_string(state.luid.lowPart) + " " + std::to_string(state.attributes));
         returnLength = sizeof(TokenPrivileges);
         return true;
     }

@@ -11,10 +11,7 @@
 namespace ventaro::platform {
 namespace {
 
-DWORD Attributes(const std::string& path)
-{
-    return GetFileAttributesA(path.c_str());
-}
+DWORD Attributes(const std::string& path) { return GetFileAttributesA(path.c_str()); }
 
 } // namespace
 
@@ -44,10 +41,7 @@ bool Win32Files::DirectoryExists(const std::string& path)
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-bool Win32Files::CreateDirectory(const std::string& path)
-{
-    return CreateDirectoryA(path.c_str(), nullptr) != FALSE;
-}
+bool Win32Files::CreateDirectory(const std::string& path) { return CreateDirectoryA(path.c_str(), nullptr) != FALSE; }
 
 bool Win32Files::SetAttributesNormal(const std::string& path)
 {
@@ -64,9 +58,9 @@ std::uint32_t Win32Files::CopyFile(const std::string& from, const std::string& t
 std::string Win32Files::ErrorText(std::uint32_t code)
 {
     char* text = nullptr;
-    const DWORD length = FormatMessageA(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code,
-        0, reinterpret_cast<char*>(&text), 0, nullptr);
+    const DWORD length
+        = FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+            nullptr, code, 0, reinterpret_cast<char*>(&text), 0, nullptr);
     if (length == 0 || text == nullptr)
         return {};
     std::string result(text, length);

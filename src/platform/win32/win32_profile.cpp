@@ -4,17 +4,17 @@
 
 namespace ventaro::platform {
 
-std::string Win32Profile::ReadString(const std::string& file, const std::string& section, const std::string& entry,
-    const std::string& fallback)
+std::string Win32Profile::ReadString(
+    const std::string& file, const std::string& section, const std::string& entry, const std::string& fallback)
 {
     char buffer[kProfileReadLimit + 1] = {};
-    const DWORD length = GetPrivateProfileStringA(section.c_str(), entry.c_str(), fallback.c_str(), buffer,
-        sizeof buffer, file.c_str());
+    const DWORD length = GetPrivateProfileStringA(
+        section.c_str(), entry.c_str(), fallback.c_str(), buffer, sizeof buffer, file.c_str());
     return std::string(buffer, length);
 }
 
-bool Win32Profile::WriteString(const std::string& file, const std::string& section, const std::string& entry,
-    const std::string& value)
+bool Win32Profile::WriteString(
+    const std::string& file, const std::string& section, const std::string& entry, const std::string& value)
 {
     return WritePrivateProfileStringA(section.c_str(), entry.c_str(), value.c_str(), file.c_str()) != FALSE;
 }

@@ -30,8 +30,8 @@ long Win32Registry::CreateKey(RegKey parent, const std::string& path, std::uint3
 {
     HKEY result = nullptr;
     DWORD disposition = 0;
-    const LONG status = RegCreateKeyExA(ToHandle(parent), path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, access,
-        nullptr, &result, &disposition);
+    const LONG status = RegCreateKeyExA(
+        ToHandle(parent), path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, access, nullptr, &result, &disposition);
     if (status == ERROR_SUCCESS)
         key = reinterpret_cast<RegKey>(result);
     return status;
@@ -55,8 +55,8 @@ long Win32Registry::QueryValue(RegKey key, const std::string& name, RegValue& va
     return status;
 }
 
-long Win32Registry::SetValue(RegKey key, const std::string& name, std::uint32_t type, const std::uint8_t* data,
-    std::size_t size)
+long Win32Registry::SetValue(
+    RegKey key, const std::string& name, std::uint32_t type, const std::uint8_t* data, std::size_t size)
 {
     return RegSetValueExA(ToHandle(key), name.c_str(), 0, type, data, static_cast<DWORD>(size));
 }

@@ -2,7 +2,6 @@
 
 #include <shellapi.h>
 
-
 namespace ventaro::platform {
 
 static_assert(sizeof(TokenPrivileges) == sizeof(TOKEN_PRIVILEGES), "one privilege entry, as the system lays it out");
@@ -36,8 +35,8 @@ bool Win32Shutdown::LookupPrivilege(const std::string& name, Luid& luid)
     return true;
 }
 
-bool Win32Shutdown::AdjustTokenPrivileges(TokenHandle token, const TokenPrivileges& state, TokenPrivileges& previous,
-    std::uint32_t& returnLength)
+bool Win32Shutdown::AdjustTokenPrivileges(
+    TokenHandle token, const TokenPrivileges& state, TokenPrivileges& previous, std::uint32_t& returnLength)
 {
     TOKEN_PRIVILEGES next{};
     next.PrivilegeCount = state.count;
@@ -46,8 +45,8 @@ bool Win32Shutdown::AdjustTokenPrivileges(TokenHandle token, const TokenPrivileg
     next.Privileges[0].Attributes = state.attributes;
     TOKEN_PRIVILEGES before{};
     DWORD length = 0;
-    const BOOL ok =
-        ::AdjustTokenPrivileges(reinterpret_cast<HANDLE>(token), FALSE, &next, sizeof before, &before, &length);
+    const BOOL ok
+        = ::AdjustTokenPrivileges(reinterpret_cast<HANDLE>(token), FALSE, &next, sizeof before, &before, &length);
     previous.count = before.PrivilegeCount;
     previous.luid = Luid{before.Privileges[0].Luid.LowPart, before.Privileges[0].Luid.HighPart};
     previous.attributes = before.Privileges[0].Attributes;

@@ -34,7 +34,10 @@ public:
 // The system's message boxes, modal to the main window.
 class Win32Dialogs final : public DialogsApi {
 public:
-    explicit Win32Dialogs(std::string applicationTitle) : title_(std::move(applicationTitle)) {}
+    explicit Win32Dialogs(std::string applicationTitle)
+        : title_(std::move(applicationTitle))
+    {
+    }
     void SetOwner(HWND owner) { owner_ = owner; }
     DialogResult Show(DialogKind kind, const std::string& text) override;
 

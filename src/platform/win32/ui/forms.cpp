@@ -1,8 +1,8 @@
 #include "platform/win32/ui/forms.h"
 
 #include "app/ventaro.h"
-#include "platform/win32/ui/gdi.h"
 #include "platform/win32/resource.h"
+#include "platform/win32/ui/gdi.h"
 
 #include <commctrl.h>
 
@@ -35,7 +35,8 @@ class ModalForm {
 public:
     ModalForm(HINSTANCE instance, HWND owner, const char* className, const char* caption, int clientWidth,
         int clientHeight, bool centreOnOwner)
-        : instance_(instance), owner_(owner)
+        : instance_(instance)
+        , owner_(owner)
     {
         Register(instance, className);
         constexpr DWORD style = kFormStyle;
@@ -60,8 +61,8 @@ public:
 
     HWND Window() const { return window_; }
 
-    HWND Add(const char* className, const char* text, DWORD style, int x, int y, int width, int height, int id,
-        HFONT font)
+    HWND Add(
+        const char* className, const char* text, DWORD style, int x, int y, int width, int height, int id, HFONT font)
     {
         HWND control = CreateWindowExA(0, className, text, WS_CHILD | WS_VISIBLE | style, x, y, width, height, window_,
             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_, nullptr);
@@ -183,16 +184,16 @@ void ShowAboutForm(HINSTANCE instance, HWND owner, HFONT font, const std::functi
     SendMessageA(icon, STM_SETICON,
         reinterpret_cast<WPARAM>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_VENTARO), IMAGE_ICON, 41, 41, 0)), 0);
     form.Add("STATIC", "Ventaro", SS_LEFT, 90, 7, 200, 14, 0, bold.Get());
-    form.Add("STATIC", kVersionLine, SS_LEFT, 90, 23, 200, 14, 0, font);   // Copyright
+    form.Add("STATIC", kVersionLine, SS_LEFT, 90, 23, 200, 14, 0, font);      // Copyright
     form.Add("STATIC", VENTARO_COPYRIGHT, SS_LEFT, 90, 39, 240, 14, 0, font); // Version
-    form.Add("STATIC", nullptr, SS_ETCHEDHORZ, 46, 84, 291, 2, 0, font);  // Bevel1
-    form.Add("STATIC", nullptr, SS_ETCHEDHORZ, 45, 126, 293, 2, 0, font); // Bevel2
+    form.Add("STATIC", nullptr, SS_ETCHEDHORZ, 46, 84, 291, 2, 0, font);      // Bevel1
+    form.Add("STATIC", nullptr, SS_ETCHEDHORZ, 45, 126, 293, 2, 0, font);     // Bevel2
     const std::string website = "Website: " + std::string(kWebSite);
     HWND label2 = form.Add("STATIC", website.c_str(), SS_LEFT | SS_NOTIFY, 90, 137, 240, 14, kLinkId, link.Get());
     form.handCursorOver = label2;
 
-    HWND tips = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0, form.Window(),
-        nullptr, instance, nullptr);
+    HWND tips = CreateWindowExA(
+        0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0, form.Window(), nullptr, instance, nullptr);
     TOOLINFOA tool{};
     tool.cbSize = TTTOOLINFOA_V2_SIZE; // understood by every comctl32
     tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;

@@ -11,8 +11,7 @@ HMODULE Msimg32()
     return module;
 }
 
-template <typename Function>
-Function Lookup(const char* name)
+template <typename Function> Function Lookup(const char* name)
 {
     const HMODULE module = Msimg32();
     return module ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name))) : nullptr;
@@ -92,7 +91,8 @@ std::string WindowText(HWND window)
 {
     const auto length = static_cast<int>(SendMessageA(window, WM_GETTEXTLENGTH, 0, 0));
     std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    const auto copied = static_cast<int>(SendMessageA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data())));
+    const auto copied
+        = static_cast<int>(SendMessageA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data())));
     text.resize(static_cast<std::size_t>(copied));
     return text;
 }

@@ -8,12 +8,17 @@
 namespace ventaro::win32 {
 
 // A GDI object that deletes itself; move-only, so it is deleted once.
-template <typename Handle>
-class GdiObject {
+template <typename Handle> class GdiObject {
 public:
     GdiObject() = default;
-    explicit GdiObject(Handle handle) : handle_(handle) {}
-    GdiObject(GdiObject&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
+    explicit GdiObject(Handle handle)
+        : handle_(handle)
+    {
+    }
+    GdiObject(GdiObject&& other) noexcept
+        : handle_(std::exchange(other.handle_, nullptr))
+    {
+    }
     GdiObject& operator=(GdiObject&& other) noexcept
     {
         if (this != &other) {
@@ -47,7 +52,11 @@ using Bitmap = GdiObject<HBITMAP>;
 // Selects an object into a DC for one scope.
 class Selection {
 public:
-    Selection(HDC dc, HGDIOBJ object) : dc_(dc), old_(SelectObject(dc, object)) {}
+    Selection(HDC dc, HGDIOBJ object)
+        : dc_(dc)
+        , old_(SelectObject(dc, object))
+    {
+    }
     ~Selection() { SelectObject(dc_, old_); }
     Selection(const Selection&) = delete;
     Selection& operator=(const Selection&) = delete;

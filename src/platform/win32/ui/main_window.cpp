@@ -1,10 +1,10 @@
 #include "platform/win32/ui/main_window.h"
 
 #include "app/commands.h"
+#include "platform/win32/resource.h"
 #include "platform/win32/ui/forms.h"
 #include "platform/win32/ui/gradient_label.h"
 #include "platform/win32/ui/panel_view.h"
-#include "platform/win32/resource.h"
 #include "registry/error.h"
 
 #include <commctrl.h>
@@ -48,8 +48,7 @@ struct MenuPicture {
 constexpr MenuPicture kMenuPictures[] = {{IdOptimizeConnection1, IDB_MENU_OPTIMIZE},
     {IdViewCurentSettings1, IDB_MENU_VIEW}, {IdBackup1, IDB_MENU_BACKUP},
     {IdRestoreyouroriginalconfiguration1, IDB_MENU_RESTORE_PREVIOUS},
-    {IdRestoreWindowsDefaults1, IDB_MENU_RESTORE_DEFAULTS}, {IdExit1, IDB_MENU_EXIT},
-    {IdContents1, IDB_MENU_CONTENTS}};
+    {IdRestoreWindowsDefaults1, IDB_MENU_RESTORE_DEFAULTS}, {IdExit1, IDB_MENU_EXIT}, {IdContents1, IDB_MENU_CONTENTS}};
 
 } // namespace
 
@@ -82,8 +81,8 @@ bool MainWindow::Create()
     wc.lpfnWndProc = WindowProc;
     wc.hInstance = instance_;
     wc.hIcon = LoadIconA(instance_, MAKEINTRESOURCEA(IDI_VENTARO));
-    wc.hIconSm = static_cast<HICON>(
-        LoadImageA(instance_, MAKEINTRESOURCEA(IDI_VENTARO), IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR));
+    wc.hIconSm
+        = static_cast<HICON>(LoadImageA(instance_, MAKEINTRESOURCEA(IDI_VENTARO), IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR));
     wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
     wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
     wc.lpszClassName = kWindowClass;
@@ -173,13 +172,13 @@ void MainWindow::OnCreate()
 void MainWindow::CreateCoolBar()
 {
     coolBar_ = CreateWindowExA(WS_EX_TOOLWINDOW, REBARCLASSNAMEA, nullptr,
-        WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | RBS_VARHEIGHT | CCS_NODIVIDER | CCS_NOPARENTALIGN |
-            CCS_NORESIZE,
+        WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | RBS_VARHEIGHT | CCS_NODIVIDER | CCS_NOPARENTALIGN
+            | CCS_NORESIZE,
         0, 0, kClientWidth, kCoolBarHeight, window_, reinterpret_cast<HMENU>(IdCoolBar1), instance_, nullptr);
 
     toolBar_ = CreateWindowExA(0, TOOLBARCLASSNAMEA, nullptr,
-        WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_TRANSPARENT | TBSTYLE_TOOLTIPS | CCS_NODIVIDER |
-            CCS_NOPARENTALIGN | CCS_NORESIZE,
+        WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_TRANSPARENT | TBSTYLE_TOOLTIPS | CCS_NODIVIDER
+            | CCS_NOPARENTALIGN | CCS_NORESIZE,
         0, 0, 0, 0, coolBar_, reinterpret_cast<HMENU>(IdToolBar1), instance_, nullptr);
     SendMessageA(toolBar_, TB_SETPARENT, reinterpret_cast<WPARAM>(window_), 0);
     SendMessageA(toolBar_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
@@ -335,7 +334,8 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_CTLCOLORBTN:
     case WM_CTLCOLORLISTBOX:
         if (panel_)
-            if (const auto brush = panel_->ControlColor(message, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)))
+            if (const auto brush
+                = panel_->ControlColor(message, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)))
                 return reinterpret_cast<LRESULT>(brush);
         break;
     case kAddTooltipsMessage:

@@ -15,9 +15,8 @@ struct KeyInfo {
     WORD virtualKey;
     const char* text;
 };
-constexpr KeyInfo kKeys[] = {
-    {Key::F2, VK_F2, "F2"}, {Key::F3, VK_F3, "F3"}, {Key::F4, VK_F4, "F4"}, {Key::F5, VK_F5, "F5"},
-    {Key::F6, VK_F6, "F6"}};
+constexpr KeyInfo kKeys[] = {{Key::F2, VK_F2, "F2"}, {Key::F3, VK_F3, "F3"}, {Key::F4, VK_F4, "F4"},
+    {Key::F5, VK_F5, "F5"}, {Key::F6, VK_F6, "F6"}};
 
 const KeyInfo* FindKey(Key key)
 {
@@ -36,7 +35,10 @@ COLORREF Blend(COLORREF a, COLORREF b, int weight)
 
 } // namespace
 
-OwnerMenu::OwnerMenu() : font_(MakeFont("Tahoma", 11)) {}
+OwnerMenu::OwnerMenu()
+    : font_(MakeFont("Tahoma", 11))
+{
+}
 
 OwnerMenu::~OwnerMenu()
 {
@@ -64,7 +66,8 @@ HMENU OwnerMenu::Build()
         HMENU popup = CreatePopupMenu();
         for (const auto& entry : menu.items) {
             const KeyInfo* key = FindKey(entry.shortcut);
-            Item& item = AddItem({std::string(entry.caption), key ? key->text : "", entry.id, entry.name.empty(), false});
+            Item& item
+                = AddItem({std::string(entry.caption), key ? key->text : "", entry.id, entry.name.empty(), false});
             AppendMenuA(popup, MF_OWNERDRAW | (item.separator ? MF_SEPARATOR : 0), static_cast<UINT_PTR>(entry.id),
                 reinterpret_cast<LPCSTR>(&item));
             if (key)
@@ -94,7 +97,8 @@ bool OwnerMenu::Measure(MEASUREITEMSTRUCT& measure)
         RECT key{};
         if (!item.shortcut.empty())
             DrawTextA(dc, item.shortcut.c_str(), -1, &key, DT_CALCRECT | DT_SINGLELINE);
-        measure.itemWidth = item.onBar ? static_cast<UINT>(text.right) : static_cast<UINT>(kIconColumn + 8 + text.right + 24 + key.right);
+        measure.itemWidth = item.onBar ? static_cast<UINT>(text.right)
+                                       : static_cast<UINT>(kIconColumn + 8 + text.right + 24 + key.right);
         measure.itemHeight = item.onBar ? static_cast<UINT>(GetSystemMetrics(SM_CYMENU)) : kItemHeight;
     }
     ReleaseDC(nullptr, dc);
