@@ -7,10 +7,6 @@ namespace {
 using namespace test;
 using platform::DialogResult;
 
-const std::string kMstcp = Svc("VxD\\MSTCP");
-const std::string kMstcpParameters = Svc("VxD\\MSTCP\\Parameters");
-const std::string kTcpip = Svc("Tcpip\\Parameters");
-const std::string kInterface = Svc("Tcpip\\Parameters\\Interfaces\\interface");
 
 class ApplierTest : public EngineFixture {
 protected:

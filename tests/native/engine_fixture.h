@@ -27,6 +27,13 @@ inline constexpr const char* kInternetSettings = "Software\\Microsoft\\Windows\\
 
 inline std::string Svc(const std::string& tail) { return kServices + tail; }
 
+// The keys the engine tests look at most.
+inline const std::string kMstcp = Svc("VxD\\MSTCP");
+inline const std::string kMstcpParameters = Svc("VxD\\MSTCP\\Parameters");
+inline const std::string kTcpip = Svc("Tcpip\\Parameters");
+inline const std::string kInterface = Svc("Tcpip\\Parameters\\Interfaces\\interface");
+inline const std::string kNetTrans = Svc("Class\\NetTrans");
+
 struct VersionRecord {
     std::uint32_t platformId, major, minor;
     const char* csd;

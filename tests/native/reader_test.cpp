@@ -6,8 +6,6 @@ namespace {
 
 using namespace test;
 
-const std::string kMstcp = Svc("VxD\\MSTCP");
-const std::string kTcpip = Svc("Tcpip\\Parameters");
 
 class ReaderTest : public EngineFixture {
 protected:
