@@ -38,6 +38,9 @@ build_flavour() {
     case "$flavour" in
         mingw64) args=(-DCMAKE_TOOLCHAIN_FILE="$VENTARO_ROOT/cmake/toolchain-mingw64.cmake" -DVENTARO_WINE="$WINE") ;;
         mingw32) args=(-DCMAKE_TOOLCHAIN_FILE="$VENTARO_ROOT/cmake/toolchain-mingw32.cmake" -DVENTARO_TESTS=OFF) ;;
+        # The program alone, for the run command: a folder of its own, so
+        # that it never reconfigures the test build.
+        app) args=(-DCMAKE_TOOLCHAIN_FILE="$VENTARO_ROOT/cmake/toolchain-mingw64.cmake" -DVENTARO_TESTS=OFF) ;;
     esac
     cmake -S "$VENTARO_ROOT" -B "$dir" -G Ninja "${args[@]}" "$@" >"$dir.configure.log" 2>&1 \
         || { cat "$dir.configure.log"; return 1; }

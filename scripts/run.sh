@@ -25,22 +25,22 @@ esac
 ensure_packages
 cd "$VENTARO_ROOT"
 mkdir -p build
-build_flavour mingw64 -DVENTARO_TESTS=OFF >/dev/null
+build_flavour app >/dev/null
 
 prefix="$VENTARO_ROOT/build/wine/run-$wine_version"
 echo "Preparing a fresh Windows $windows prefix in $prefix"
 make_prefix "$prefix"
 set_wine_version "$wine_version"
 
-exe="$VENTARO_ROOT/build/mingw64/Ventaro.exe"
+exe="$VENTARO_ROOT/build/app/Ventaro.exe"
 if [ -n "${DISPLAY:-}" ] && [ -z "${CI:-}" ]; then
-    cd "$VENTARO_ROOT/build/mingw64"
+    cd "$VENTARO_ROOT/build/app"
     exec "$WINE" "$exe"
 fi
 
 start_display
 trap '"$WINESERVER" -k 2>/dev/null; kill "$XVFB_PID" 2>/dev/null; true' EXIT
-cd "$VENTARO_ROOT/build/mingw64"
+cd "$VENTARO_ROOT/build/app"
 "$WINE" "$exe" &
 sleep 6
 shot="$VENTARO_ROOT/build/screenshot.png"

@@ -194,7 +194,13 @@ std::string Ventaro::Caption(HWND window)
     return text;
 }
 
-void Ventaro::Answer(HWND box, int button) { PostMessageA(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0); }
+void Ventaro::Answer(HWND box, int button)
+{
+    PostMessageA(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
+    // Gone before the next look for a box, which could find this one again.
+    for (int waited = 0; waited < 5000 && IsWindow(box) && IsWindowVisible(box); waited += 10)
+        Sleep(10);
+}
 
 HWND Ventaro::Control(int id) const
 {

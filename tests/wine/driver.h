@@ -47,7 +47,8 @@ public:
     HWND WaitForMessageBox(DWORD timeoutMs = 10000);
     static std::string MessageText(HWND box);
     static std::string Caption(HWND window);
-    // Answers a message box by its button ID (IDOK, IDYES, IDNO).
+    // Answers a message box by its button ID (IDOK, IDYES, IDNO) and waits
+    // until it has closed.
     static void Answer(HWND box, int button);
 
     HWND Control(int id) const;

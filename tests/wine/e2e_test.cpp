@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <shlwapi.h>
+
 namespace ventaro::e2e {
 namespace {
 
@@ -170,6 +172,22 @@ TEST_F(EndToEnd, HelpButtonFindsTheHelpFileBesideTheProgram)
         CloseHandle(process);
     }
     EXPECT_TRUE(app.Running());
+}
+
+TEST_F(EndToEnd, ErrorDuringStartUpIsShownAndTheWindowStillOpens)
+{
+    DWORD one = 1;
+    SHSetValueA(HKEY_CURRENT_USER, "SOFTWARE\\Ventaro", "FirstUse", REG_DWORD, &one, sizeof one);
+    Ventaro app;
+    HWND box = app.WaitForMessageBox();
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(Ventaro::Caption(box), "Ventaro 1.94");
+    EXPECT_EQ(Ventaro::MessageText(box), "Invalid data type for 'FirstUse'");
+    EXPECT_EQ(app.WaitForWindow("TVentaro", 0), nullptr) << "the box comes before the window";
+    Ventaro::Answer(box, IDOK);
+    ASSERT_NE(app.WaitForMainWindow(), nullptr);
+    EXPECT_EQ(app.StatusLine(), "") << "the rest of the start-up did not run";
+    SetFirstUseDone(true);
 }
 
 TEST_F(EndToEnd, TypingGoesThroughTheMtuKeyFilterToThePanel)
