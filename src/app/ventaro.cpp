@@ -22,11 +22,14 @@ void TVentaro::FormCreate()
     view_.SetStatusLine(
         " Operating System: " + std::string(WindowsVersionName(ClassifyWindowsVersion(platform_.version))));
     view_.ApplyTheme();
-    themeApplied_ = true;
     ReadCurrentSettings();
 }
 
-void TVentaro::FormDestroy() { themeApplied_ = false; }
+void TVentaro::FormDestroy()
+{
+    // Nothing of its own to free: the theming comes with the manifest, and
+    // every other object goes with the window.
+}
 
 void TVentaro::ReadCurrentSettings() { ventaro::ReadCurrentSettings(platform_, panel_); }
 

@@ -63,8 +63,6 @@ public:
     void About1Click();
     void AboutVentaro1Click();
 
-    bool ThemeApplied() const { return themeApplied_; }
-
 private:
     void ReadCurrentSettings();
     void RestoreDefaults();
@@ -74,7 +72,6 @@ private:
     MainWindowView& view_;
     controls::Form form_;
     SettingsPanel panel_{form_};
-    bool themeApplied_ = false;
 };
 
 } // namespace ventaro
