@@ -305,9 +305,23 @@ TEST_F(RegistryContract, CreateKeyCreatesTheChainAndLeavesTheOpenKey)
 
 // Profile files: the system's own rules decide what Win.ini looks like after
 // Ventaro writes its port lines; the in-memory store must agree with them.
+// It is the system's own Win.ini: under Wine the throwaway prefix's.
 class ProfileContract : public RegistryContract {
 protected:
-    std::string File() { return backend_->ScratchFolder() + "\\win.ini"; }
+    void SetUp() override
+    {
+        RegistryContract::SetUp();
+        saved_ = backend_->ReadFile(File());
+    }
+    void TearDown() override
+    {
+        backend_->WriteFile(File(), saved_);
+        RegistryContract::TearDown();
+    }
+    std::string File() { return WinIniPath(backend_->Profile()); }
+
+private:
+    std::string saved_;
 };
 
 TEST_F(ProfileContract, PortLinesReplaceInPlaceAndAppendToTheirSection)
