@@ -178,11 +178,14 @@ void ShowAboutForm(HINSTANCE instance, HWND owner, HFONT font, const std::functi
     const Font link = MakeFont("MS Sans Serif", 11, true, false);
 
     HWND strip = form.Add("STATIC", nullptr, SS_BITMAP | SS_REALSIZECONTROL, 0, 0, 41, 195, 0, font);
-    SendMessageA(strip, STM_SETIMAGE, IMAGE_BITMAP,
-        reinterpret_cast<LPARAM>(LoadImageA(instance, MAKEINTRESOURCEA(IDB_ABOUT_STRIP), IMAGE_BITMAP, 41, 195, 0)));
+    // The pictures live as long as the box; static controls do not free them.
+    const Bitmap stripPicture(
+        static_cast<HBITMAP>(LoadImageA(instance, MAKEINTRESOURCEA(IDB_ABOUT_STRIP), IMAGE_BITMAP, 41, 195, 0)));
+    SendMessageA(strip, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(stripPicture.Get()));
     HWND icon = form.Add("STATIC", nullptr, SS_ICON | SS_REALSIZECONTROL | SS_CENTERIMAGE, 49, 10, 41, 41, 0, font);
-    SendMessageA(icon, STM_SETICON,
-        reinterpret_cast<WPARAM>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_VENTARO), IMAGE_ICON, 41, 41, 0)), 0);
+    const Icon programIcon(
+        static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_VENTARO), IMAGE_ICON, 41, 41, 0)));
+    SendMessageA(icon, STM_SETICON, reinterpret_cast<WPARAM>(programIcon.Get()), 0);
     form.Add("STATIC", "Ventaro", SS_LEFT, 90, 7, 200, 14, 0, bold.Get());
     form.Add("STATIC", kVersionLine, SS_LEFT, 90, 23, 200, 14, 0, font);      // Copyright
     form.Add("STATIC", VENTARO_COPYRIGHT, SS_LEFT, 90, 39, 240, 14, 0, font); // Version

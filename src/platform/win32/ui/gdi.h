@@ -8,7 +8,7 @@
 namespace ventaro::win32 {
 
 // A GDI object that deletes itself; move-only, so it is deleted once.
-template <typename Handle> class GdiObject {
+template <typename Handle, BOOL(WINAPI* Delete)(Handle) = nullptr> class GdiObject {
 public:
     GdiObject() = default;
     explicit GdiObject(Handle handle)
@@ -35,8 +35,12 @@ public:
     explicit operator bool() const { return handle_ != nullptr; }
     void Reset()
     {
-        if (handle_)
-            DeleteObject(handle_);
+        if (handle_) {
+            if constexpr (Delete != nullptr)
+                Delete(handle_);
+            else
+                DeleteObject(handle_);
+        }
         handle_ = nullptr;
     }
 
@@ -48,6 +52,7 @@ using Font = GdiObject<HFONT>;
 using Brush = GdiObject<HBRUSH>;
 using Pen = GdiObject<HPEN>;
 using Bitmap = GdiObject<HBITMAP>;
+using Icon = GdiObject<HICON, DestroyIcon>;
 
 // Selects an object into a DC for one scope.
 class Selection {

@@ -313,9 +313,8 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             auto* info = reinterpret_cast<NMTTDISPINFOA*>(lParam);
             for (const auto& tool : ToolButtons())
                 if (static_cast<UINT_PTR>(tool.id) == header->idFrom) {
-                    static std::string hint;
-                    hint = tool.hint;
-                    info->lpszText = hint.data();
+                    // The hints are literals of the command table, so they end in NUL.
+                    info->lpszText = const_cast<char*>(tool.hint.data());
                     return 0;
                 }
         }
