@@ -117,6 +117,34 @@ TEST_F(EndToEnd, ModemPresetOnWindows98WritesTheWin9xValues)
     EXPECT_EQ(ReadDword(HKEY_LOCAL_MACHINE, std::string(kMstcp) + "\\Parameters", "GlobalMaxTcpWindoSize"), 3216u);
 }
 
+TEST_F(EndToEnd, FunctionKeysReachTheirCommands)
+{
+    WriteString(HKEY_LOCAL_MACHINE, kTcpip, "Probe", "");
+    WriteString(HKEY_LOCAL_MACHINE, "System\\CurrentControlSet\\Services\\Netbt\\Parameters", "Probe", "");
+    Ventaro app;
+    ASSERT_NE(app.WaitForMainWindow(), nullptr);
+
+    DWORD ttl = 99;
+    SHSetValueA(HKEY_LOCAL_MACHINE, kTcpip, "DefaultTTL", REG_DWORD, &ttl, sizeof ttl);
+    app.PressKey(VK_F3);
+    SendMessageA(app.Main(), WM_NULL, 0, 0);
+    EXPECT_EQ(app.Text(Id("Edit1")), "99");
+
+    const std::pair<WORD, const char*> boxes[] = {
+        {VK_F4, "Windows Default settings have been restored."},
+        {VK_F5, "Your current settings have been saved."},
+        {VK_F6, "Your original settings have been restored."},
+    };
+    for (const auto& [key, text] : boxes) {
+        app.PressKey(key);
+        HWND box = app.WaitForMessageBox();
+        ASSERT_NE(box, nullptr) << key;
+        EXPECT_EQ(Ventaro::MessageText(box).rfind(text, 0), 0u) << Ventaro::MessageText(box);
+        Ventaro::Answer(box, key == VK_F4 ? IDNO : IDOK);
+    }
+    EXPECT_EQ(ReadDword(HKEY_LOCAL_MACHINE, kTcpip, "DefaultTTL"), 128u) << "F4 restored the defaults";
+}
+
 TEST_F(EndToEnd, OptimizeWithoutAConnectionTypeWritesNothing)
 {
     Ventaro app;
