@@ -64,6 +64,13 @@ TEST_P(StatusLine, NamesTheRunningWindows)
     ASSERT_NE(app.WaitForMainWindow(), nullptr);
     EXPECT_EQ(app.StatusLine(), std::string(" Operating System: ") + GetParam().name);
     EXPECT_EQ(Ventaro::Caption(app.Main()), "Ventaro 1.94 (Win9x/ME/NT/XP)");
+    RECT client{};
+    GetClientRect(app.Main(), &client);
+    EXPECT_EQ(client.right, 592);
+    EXPECT_EQ(client.bottom, 323);
+    const LONG style = GetWindowLongA(app.Main(), GWL_STYLE);
+    EXPECT_EQ(style & (WS_MAXIMIZEBOX | WS_THICKFRAME), 0) << "neither maximised nor resized";
+    EXPECT_NE(style & WS_MINIMIZEBOX, 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Wine, StatusLine,
