@@ -80,7 +80,14 @@ public:
         Delete(values);
     }
 
-    TRegIniFile& Registry() { return reg_; }
+    // Values held directly in a key, deleted INI-style with no key open, so
+    // that the path resolves from the root; subkeys of those names stay.
+    void DeleteDirectValues(const Key& key, std::initializer_list<V> values)
+    {
+        reg_.CloseKey();
+        for (const auto value : values)
+            reg_.DeleteKey(std::string(key.path), Name(value));
+    }
 
 private:
     platform::Platform& platform_;
@@ -130,11 +137,8 @@ void RestoreDefaultsWin9x(platform::Platform& platform, bool windows98)
     r.Delete({V::W10_MaxMTU, V::W10_MaxMSS, V::W10_IPMTU});
     r.Open(std::string(W7.path));
     r.Delete({V::W7_MaxMTU, V::W7_MaxMSS, V::W7_IPMTU});
-    // Values named like the binding subkeys, held directly in the parent key;
-    // the subkeys themselves stay.
-    r.Registry().CloseKey();
-    r.Registry().DeleteKey(std::string(W14.path), Name(V::W14_0001));
-    r.Registry().DeleteKey(std::string(W14.path), Name(V::W14_0002));
+    // Values named like the binding subkeys, held directly in their parent.
+    r.DeleteDirectValues(W14, {V::W14_0001, V::W14_0002});
     r.Open(std::string(W8.path));
     r.Delete({V::W8_MaxMTU, V::W8_MaxMSS, V::W8_IPMTU});
     r.Open(std::string(W9.path));

@@ -141,8 +141,6 @@ public:
                 ini.ReadString(std::string(kPortsSection), std::string(entry), "Error") == kOptimizedPortLine);
     }
 
-    TRegIniFile& Registry() { return reg_; }
-
 private:
     static std::string Name(V value) { return std::string(Row(value).name); }
 
