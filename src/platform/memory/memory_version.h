@@ -17,7 +17,8 @@ public:
         info_.platformId = platformId;
         info_.major = major;
         info_.minor = minor;
-        std::memcpy(info_.csdVersion, csd.data(), std::min(csd.size(), sizeof info_.csdVersion - 1));
+        if (!csd.empty())
+            std::memcpy(info_.csdVersion, csd.data(), std::min(csd.size(), sizeof info_.csdVersion - 1));
         fails_ = false;
     }
     void Fail() { fails_ = true; }
