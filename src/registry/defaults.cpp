@@ -36,7 +36,7 @@ public:
     }
 
     // The open key is closed first, so that every path resolves from the root.
-    void Open(std::string path)
+    void Open(const std::string& path)
     {
         reg_.CloseKey();
         reg_.OpenKey(path, true);
@@ -65,9 +65,9 @@ public:
         WriteRegistryInteger(platform_.registry, Row(value).key->root, std::string(path), Name(value), number);
     }
 
-    void Byte(V value, std::uint8_t byte, std::string path)
+    void Byte(V value, std::uint8_t byte, const std::string& path)
     {
-        Open(std::move(path));
+        Open(path);
         reg_.WriteBinaryData(Name(value), &byte, 1);
     }
 
