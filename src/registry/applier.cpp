@@ -1,10 +1,9 @@
 #include "registry/applier.h"
 
 #include "registry/catalogue.h"
+#include "registry/catalogue_writer.h"
 #include "registry/convert.h"
-#include "registry/ini_file.h"
 #include "registry/panel_access.h"
-#include "registry/registry.h"
 #include "settings/connection_type.h"
 #include "settings/settings_panel.h"
 #include "system/restart.h"
@@ -17,11 +16,8 @@
 namespace ventaro {
 
 using namespace catalogue;
-using platform::kLocalMachine;
 
 namespace {
-
-std::string Name(V value) { return std::string(Row(value).name); }
 
 // Converts every listed field in the writer's order; the first that does not
 // convert raises "'<text>' is not a valid integer value" before any write.
@@ -38,62 +34,6 @@ std::int32_t Number(SettingsPanel& panel, std::string_view field)
 
 std::int32_t Flag(SettingsPanel& panel, std::string_view option) { return IsChecked(panel, option) ? 1 : 0; }
 
-// The writes a writer makes, each at its catalogued place.
-class Writer {
-public:
-    Writer(platform::Platform& platform)
-        : platform_(platform)
-        , reg_(platform.registry)
-    {
-        reg_.SetRootKey(kLocalMachine);
-    }
-
-    void Integer(V value, std::int32_t number, bool otherForm = false)
-    {
-        const Key& key = *Row(value).key;
-        WriteRegistryInteger(
-            platform_.registry, key.root, std::string(otherForm ? key.otherForm : key.path), Name(value), number);
-    }
-
-    // Strings go through the INI-style write: the parent is opened with
-    // creation allowed and the value's own key is the section.
-    // The open key is closed first, so that every path resolves from the root.
-    void Open(const std::string& path)
-    {
-        reg_.CloseKey();
-        reg_.OpenKey(path, true);
-    }
-    void OpenParentOf(const Key& key, bool fromRoot) { Open(ParentPath(key, fromRoot)); }
-    void String(V value, const std::string& text)
-    {
-        reg_.WriteString(std::string(Section(*Row(value).key)), Name(value), text);
-    }
-
-    void Byte(V value, std::uint8_t byte, bool fromRoot = false)
-    {
-        const Key& key = *Row(value).key;
-        Open(fromRoot ? FromRoot(key.path) : std::string(key.path));
-        reg_.WriteBinaryData(Name(value), &byte, 1);
-    }
-
-    void CreateKey(std::string_view path)
-    {
-        reg_.CloseKey();
-        reg_.CreateKey(std::string(path));
-    }
-
-    void PortLines(std::string_view line)
-    {
-        TIniFile ini(platform_.profile, WinIniPath(platform_.profile));
-        for (const auto entry : kPortEntries)
-            ini.WriteString(std::string(kPortsSection), std::string(entry), std::string(line));
-    }
-
-private:
-    platform::Platform& platform_;
-    TRegIniFile reg_;
-};
-
 } // namespace
 
 void ApplySettingsWin9x(platform::Platform& platform, SettingsPanel& panel)
@@ -101,9 +41,9 @@ void ApplySettingsWin9x(platform::Platform& platform, SettingsPanel& panel)
     // Edit1 and Edit3 are written as text, but only whole numbers make sense there.
     CheckFields(panel, {"Edit1", "Edit4", "Edit5", "Edit3", "Edit2", "Edit6", "Edit7"});
 
-    Writer w(platform);
+    CatalogueWriter w(platform);
     w.CreateKey(FromRoot(W2.path));
-    w.OpenParentOf(W1, true);
+    w.Open(ParentPath(W1, true));
     w.String(V::W1_DefaultTTL, FieldText(panel, "Edit1"));
     w.Integer(V::W1_PMTUDiscovery, Flag(panel, "CheckBox2"));
     w.Integer(V::W1_PMTUBlackHoleDetect, Flag(panel, "CheckBox1"));
@@ -116,7 +56,7 @@ void ApplySettingsWin9x(platform::Platform& platform, SettingsPanel& panel)
     w.Integer(V::W2_Tcp1323Opts, Flag(panel, "CheckBox7"));
     w.Integer(V::W2_SackOpts, Flag(panel, "CheckBox4"));
 
-    w.OpenParentOf(W3, true);
+    w.Open(ParentPath(W3, true));
     w.String(V::W3_Default, FieldText(panel, "Edit3"));
     if (IsChecked(panel, "glCheckBox8")) {
         w.String(V::W4_min, "2");
@@ -128,7 +68,7 @@ void ApplySettingsWin9x(platform::Platform& platform, SettingsPanel& panel)
     }
 
     const std::string mtu = FieldText(panel, "Edit2");
-    w.OpenParentOf(W6, true);
+    w.Open(ParentPath(W6, true));
     w.String(V::W6_MaxMTU, mtu);
     const std::string mss = std::to_string(static_cast<std::int32_t>(Low32(StrToInt64(mtu)) - 40u));
     w.String(V::W6_MaxMSS, mss);
@@ -139,7 +79,7 @@ void ApplySettingsWin9x(platform::Platform& platform, SettingsPanel& panel)
     w.String(V::W8_MaxMTU, mtu);
     w.String(V::W8_MaxMSS, mss);
     w.String(V::W8_IPMTU, mtu);
-    w.OpenParentOf(W9, true);
+    w.Open(ParentPath(W9, true));
     w.String(V::W9_MaxMTU, mtu);
     w.String(V::W9_IPMTU, mtu);
     w.String(V::W9_MaxMSS, mss);
@@ -148,7 +88,7 @@ void ApplySettingsWin9x(platform::Platform& platform, SettingsPanel& panel)
     w.String(V::W10_MaxMSS, mss);
 
     // SLOWNET runs backwards: 0 means the option is on.
-    w.Byte(V::W9_SLOWNET, IsChecked(panel, "CheckBox3") ? 0 : 1, true);
+    w.Byte(V::W9_SLOWNET, IsChecked(panel, "CheckBox3") ? 0 : 1, FromRoot(W9.path));
     w.Byte(V::W12_Start, IsChecked(panel, "CheckBox9") ? 1 : 0);
     w.Byte(V::W11_Start, IsChecked(panel, "CheckBox8") ? 1 : 0);
     if (Dispatch(ClassifyWindowsVersion(platform.version)).writesGlobalReceiveWindows) {
@@ -158,18 +98,18 @@ void ApplySettingsWin9x(platform::Platform& platform, SettingsPanel& panel)
     w.Integer(V::W13_MaxConnectionsPerServer, Number(panel, "Edit6"));
     w.Integer(V::W13_MaxConnectionsPer1_0Server, Number(panel, "Edit7"));
     if (IsChecked(panel, "CheckBox6"))
-        w.PortLines(kOptimizedPortLine);
+        WritePortLines(platform.profile, kOptimizedPortLine);
 }
 
 void ApplySettingsNT(platform::Platform& platform, SettingsPanel& panel)
 {
     CheckFields(panel, {"Edit1", "Edit4", "Edit5", "Edit2", "Edit6", "Edit7"});
 
-    Writer w(platform);
+    CatalogueWriter w(platform);
     for (const auto path :
         {N11.path, N1.otherForm, N11.otherForm, N2.path, N6.path, N5.path, N8.path, N9.path, N7.path, N3.path})
         w.CreateKey(path);
-    w.Integer(V::N1_DefaultTTL, Number(panel, "Edit1"), true);
+    w.Integer(V::N1_DefaultTTL, Number(panel, "Edit1"), N1.otherForm);
     w.Integer(V::N1_EnablePMTUDiscovery, Flag(panel, "CheckBox2"));
     w.Integer(V::N1_EnablePMTUBHDetect, Flag(panel, "CheckBox1"));
     w.Integer(V::N1_Tcp1323Opts, Flag(panel, "CheckBox7"));
@@ -196,7 +136,7 @@ void ApplySettingsNT(platform::Platform& platform, SettingsPanel& panel)
     w.Integer(V::N10_MaxConnectionsPerServer, Number(panel, "Edit6"));
     w.Integer(V::N10_MaxConnectionsPer1_0Server, Number(panel, "Edit7"));
     if (IsChecked(panel, "CheckBox6"))
-        w.PortLines(kOptimizedPortLine);
+        WritePortLines(platform.profile, kOptimizedPortLine);
 }
 
 void Optimize(platform::Platform& platform, SettingsPanel& panel)

@@ -118,6 +118,8 @@ std::span<const Key* const> Keys();
 std::span<const TuningValue> Values();
 
 const TuningValue& Row(V id);
+// The value name of a row, as the registry calls take it.
+inline std::string ValueName(V id) { return std::string(Row(id).name); }
 // The row of a key and value name (names without regard to case), or null.
 const TuningValue* Find(const Key& key, std::string_view name);
 

@@ -1,9 +1,8 @@
 #include "registry/defaults.h"
 
 #include "registry/catalogue.h"
-#include "registry/ini_file.h"
+#include "registry/catalogue_writer.h"
 #include "registry/panel_access.h"
-#include "registry/registry.h"
 #include "system/restart.h"
 #include "system/windows_version.h"
 
@@ -14,92 +13,12 @@
 namespace ventaro {
 
 using namespace catalogue;
-using platform::kCurrentUser;
-using platform::kLocalMachine;
 
 namespace {
 
 constexpr const char* kRestartQuestion
     = "Windows Default settings have been restored. Before using the new settings you "
       "must restart your computer. Do you wish to reboot now? ";
-
-std::string Name(V value) { return std::string(Row(value).name); }
-
-// One registry object for the whole form, rooted at HKEY_LOCAL_MACHINE.
-class Restorer {
-public:
-    explicit Restorer(platform::Platform& platform)
-        : platform_(platform)
-        , reg_(platform.registry)
-    {
-        reg_.SetRootKey(kLocalMachine);
-    }
-
-    // The open key is closed first, so that every path resolves from the root.
-    void Open(const std::string& path)
-    {
-        reg_.CloseKey();
-        reg_.OpenKey(path, true);
-    }
-    void CreateKey(std::string_view path)
-    {
-        reg_.CloseKey();
-        reg_.CreateKey(std::string(path));
-    }
-
-    void Strings(std::initializer_list<std::pair<V, const char*>> values)
-    {
-        for (const auto& [value, text] : values)
-            reg_.WriteString(std::string(Section(*Row(value).key)), Name(value), text);
-    }
-
-    // Deletes values of the open key; a value that is not there is no error.
-    void Delete(std::initializer_list<V> values)
-    {
-        for (const auto value : values)
-            reg_.DeleteValue(Name(value));
-    }
-
-    void Integer(V value, std::int32_t number, std::string_view path)
-    {
-        WriteRegistryInteger(platform_.registry, Row(value).key->root, std::string(path), Name(value), number);
-    }
-
-    void Byte(V value, std::uint8_t byte, const std::string& path)
-    {
-        Open(path);
-        reg_.WriteBinaryData(Name(value), &byte, 1);
-    }
-
-    // The Internet Explorer limits live under the current user.
-    void DeleteUserValues(std::string_view path, std::initializer_list<V> values)
-    {
-        reg_.CloseKey();
-        reg_.SetRootKey(kCurrentUser);
-        reg_.OpenKey(std::string(path), true);
-        Delete(values);
-    }
-
-    // Values held directly in a key, deleted INI-style with no key open, so
-    // that the path resolves from the root; subkeys of those names stay.
-    void DeleteDirectValues(const Key& key, std::initializer_list<V> values)
-    {
-        reg_.CloseKey();
-        for (const auto value : values)
-            reg_.DeleteKey(std::string(key.path), Name(value));
-    }
-
-private:
-    platform::Platform& platform_;
-    TRegIniFile reg_;
-};
-
-void DefaultPortLines(platform::Platform& platform)
-{
-    TIniFile ini(platform.profile, WinIniPath(platform.profile));
-    for (const auto entry : kPortEntries)
-        ini.WriteString(std::string(kPortsSection), std::string(entry), std::string(kDefaultPortLine));
-}
 
 void AskRestart(platform::Platform& platform, RestartMethod method)
 {
@@ -111,7 +30,7 @@ void AskRestart(platform::Platform& platform, RestartMethod method)
 // what Windows 98 added (BSDUrgent, the global window sizes, SackOpts of W2).
 void RestoreDefaultsWin9x(platform::Platform& platform, bool windows98)
 {
-    Restorer r(platform);
+    CatalogueWriter r(platform);
     r.CreateKey(FromRoot(W2.path));
     r.Open(ParentPath(W1, true));
     r.Strings({{V::W1_DefaultRcvWindow, "8192"}, {V::W1_DefaultTTL, "32"}, {V::W1_SessionKeepAlive, "3600"},
@@ -143,11 +62,11 @@ void RestoreDefaultsWin9x(platform::Platform& platform, bool windows98)
     r.Delete({V::W8_MaxMTU, V::W8_MaxMSS, V::W8_IPMTU});
     r.Open(std::string(W9.path));
     r.Delete({V::W9_MaxMTU, V::W9_MaxMSS, V::W9_IPMTU});
-    r.Byte(V::W9_SLOWNET, 1, std::string(W9.path));
-    r.Byte(V::W12_Start, 0, std::string(W12.path));
-    r.Byte(V::W11_Start, 0, std::string(W11.path));
+    r.Byte(V::W9_SLOWNET, 1);
+    r.Byte(V::W12_Start, 0);
+    r.Byte(V::W11_Start, 0);
     r.DeleteUserValues(W13.otherForm, {V::W13_MaxConnectionsPerServer, V::W13_MaxConnectionsPer1_0Server});
-    DefaultPortLines(platform);
+    WritePortLines(platform.profile, kDefaultPortLine);
     AskRestart(platform, windows98 ? RestartMethod::Windows98 : RestartMethod::Windows95);
 }
 
@@ -159,27 +78,27 @@ void RestoreDefaultsWin98(platform::Platform& platform) { RestoreDefaultsWin9x(p
 
 void RestoreDefaultsNT(platform::Platform& platform, SettingsPanel& panel)
 {
-    Restorer r(platform);
+    CatalogueWriter r(platform);
     r.Integer(V::N1_DefaultTTL, 128, N1.otherForm);
-    r.Integer(V::N1_EnablePMTUDiscovery, 1, N1.path);
-    r.Integer(V::N1_EnablePMTUBHDetect, 0, N1.path);
+    r.Integer(V::N1_EnablePMTUDiscovery, 1);
+    r.Integer(V::N1_EnablePMTUBHDetect, 0);
     r.Open(std::string(N1.path));
     r.Delete({V::N1_Tcp1323Opts, V::N1_GlobalMaxTcpWindowSize});
-    r.Integer(V::N1_SackOpts, 1, N1.path);
-    r.Integer(V::N1_TcpWindowSize, 65535, N1.path);
+    r.Integer(V::N1_SackOpts, 1);
+    r.Integer(V::N1_TcpWindowSize, 65535);
     r.CreateKey(N2.path);
-    r.Integer(V::N2_TcpWindowSize, 65535, N2.path);
-    r.Integer(V::N3_SessionKeepAlive, 3600000, N3.path);
-    r.Integer(V::N1_TcpUseRFC1122UrgentPointer, 0, N1.path);
-    r.Integer(V::N1_TcpMaxDupAcks, 2, N1.path);
+    r.Integer(V::N2_TcpWindowSize, 65535);
+    r.Integer(V::N3_SessionKeepAlive, 3600000);
+    r.Integer(V::N1_TcpUseRFC1122UrgentPointer, 0);
+    r.Integer(V::N1_TcpMaxDupAcks, 2);
     r.Open(std::string(N2.path));
     r.Delete({V::N2_MTU});
     r.Byte(V::N7_SLOWNET, 1, FromRoot(N7.path));
-    r.Byte(V::N9_Start, 1, std::string(N9.path));
-    r.Byte(V::N8_Start, 1, std::string(N8.path));
+    r.Byte(V::N9_Start, 1);
+    r.Byte(V::N8_Start, 1);
     r.DeleteUserValues(N10.path, {V::N10_MaxConnectionsPerServer, V::N10_MaxConnectionsPer1_0Server});
     if (IsChecked(panel, "CheckBox6"))
-        DefaultPortLines(platform);
+        WritePortLines(platform.profile, kDefaultPortLine);
     AskRestart(platform, RestartMethod::NT);
 }
 

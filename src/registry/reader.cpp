@@ -43,14 +43,14 @@ public:
         key_ = &key;
     }
 
-    RegDataType Type(V value) { return reg_.GetDataType(Name(value)); }
+    RegDataType Type(V value) { return reg_.GetDataType(ValueName(value)); }
 
-    std::string String(V value) { return reg_.ReadString("", Name(value), "0"); }
+    std::string String(V value) { return reg_.ReadString("", ValueName(value), "0"); }
 
     std::uint32_t Integer(V value)
     {
         return static_cast<std::uint32_t>(
-            ReadRegistryInteger(platform_.registry, key_->root, std::string(key_->path), Name(value)));
+            ReadRegistryInteger(platform_.registry, key_->root, std::string(key_->path), ValueName(value)));
     }
 
     // A field takes a string as it stands and an integer as unsigned decimal;
@@ -128,7 +128,7 @@ public:
     {
         std::uint8_t byte = preset;
         if (Type(value) == RegDataType::Binary)
-            reg_.ReadBinaryData(Name(value), &byte, 1);
+            reg_.ReadBinaryData(ValueName(value), &byte, 1);
         return byte;
     }
 
@@ -142,8 +142,6 @@ public:
     }
 
 private:
-    static std::string Name(V value) { return std::string(Row(value).name); }
-
     platform::Platform& platform_;
     SettingsPanel& panel_;
     TRegIniFile reg_;
