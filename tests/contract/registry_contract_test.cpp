@@ -1,6 +1,7 @@
 // The registry layer's contract. The same cases run natively against the
 // in-memory store and under Wine against the real registry.
 #include "contract/contract_backend.h"
+#include "raised.h"
 #include "registry/error.h"
 #include "registry/ini_file.h"
 #include "registry/registry.h"
@@ -13,6 +14,7 @@ namespace ventaro {
 namespace {
 
 using namespace platform;
+using test::Raised;
 
 constexpr const char* kBase = "Software\\VentaroContract";
 
@@ -45,16 +47,6 @@ protected:
     }
 
     // Runs the call and returns the text it raised, or "" when it raised nothing.
-    template <typename Call> static std::string Raised(Call&& call)
-    {
-        try {
-            call();
-        } catch (const Error& e) {
-            return e.what();
-        }
-        return {};
-    }
-
     std::unique_ptr<test::ContractBackend> backend_;
 };
 

@@ -3,6 +3,7 @@
 // A settings panel on the in-memory platform, with shorthands to set up and
 // inspect the registry and Win.ini around the registry engine.
 #include "platform/controls/form.h"
+#include "raised.h"
 #include "registry/error.h"
 #include "registry/registry.h"
 #include "settings/settings_panel.h"
@@ -166,16 +167,6 @@ protected:
                 || access.kind == platform::MemoryRegistry::Access::Kind::Delete)
                 ++n;
         return n;
-    }
-
-    template <typename Call> static std::string Raised(Call&& call)
-    {
-        try {
-            call();
-        } catch (const Error& e) {
-            return e.what();
-        }
-        return {};
     }
 
     TestPlatform sys;

@@ -102,13 +102,7 @@ public:
 
     static void Register(HINSTANCE instance, const char* className)
     {
-        WNDCLASSA wc{};
-        wc.lpfnWndProc = Proc;
-        wc.hInstance = instance;
-        wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-        wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-        wc.lpszClassName = className;
-        RegisterClassA(&wc); // fails quietly when the class is already there
+        RegisterWindowClass(instance, className, Proc, LoadCursor(nullptr, IDC_ARROW));
     }
 
 private:

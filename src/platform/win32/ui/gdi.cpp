@@ -87,6 +87,18 @@ HCURSOR HandCursor()
     return hand ? hand : LoadCursor(nullptr, IDC_ARROW);
 }
 
+void RegisterWindowClass(HINSTANCE instance, const char* name, WNDPROC proc, HCURSOR cursor, int extraBytes)
+{
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = proc;
+    wc.cbWndExtra = extraBytes;
+    wc.hInstance = instance;
+    wc.hCursor = cursor;
+    wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+    wc.lpszClassName = name;
+    RegisterClassA(&wc);
+}
+
 std::string WindowText(HWND window)
 {
     const auto length = static_cast<int>(SendMessageA(window, WM_GETTEXTLENGTH, 0, 0));

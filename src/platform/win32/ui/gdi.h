@@ -96,6 +96,10 @@ HWND TopLevel(HWND window);
 // The hand cursor of links and clickable options.
 HCURSOR HandCursor();
 
+// Registers a window class of the program's own on the button-face colour;
+// registering it again does nothing.
+void RegisterWindowClass(HINSTANCE instance, const char* name, WNDPROC proc, HCURSOR cursor, int extraBytes = 0);
+
 // Text of a window, read through WM_GETTEXT.
 std::string WindowText(HWND window);
 

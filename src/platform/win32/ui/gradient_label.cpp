@@ -69,13 +69,8 @@ LRESULT CALLBACK LabelProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 
 void RegisterGradientLabel(HINSTANCE instance)
 {
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = LabelProc;
-    wc.cbWndExtra = sizeof(LONG_PTR);
-    wc.hInstance = instance;
-    wc.hCursor = HandCursor();
-    wc.lpszClassName = kGradientLabelClass;
-    RegisterClassA(&wc);
+    // The label paints its own background; the extra bytes hold its font.
+    RegisterWindowClass(instance, kGradientLabelClass, LabelProc, HandCursor(), sizeof(LONG_PTR));
 }
 
 } // namespace ventaro::win32

@@ -39,13 +39,7 @@ std::string Caption(const controls::Control& control)
 
 void RegisterPanelClass(HINSTANCE instance)
 {
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = PanelProc;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-    wc.lpszClassName = kPanelClass;
-    RegisterClassA(&wc);
+    RegisterWindowClass(instance, kPanelClass, PanelProc, LoadCursor(nullptr, IDC_ARROW));
 }
 
 PanelView::PanelView(HINSTANCE instance, HWND mainWindow, SettingsPanel& panel, HFONT font, const RECT& place)
